@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform.h"
+
+#include <cstdint>
+
+namespace croquel {
+
+// Random draws reseeded from the system clock. The clock is mixed into the
+// running state rather than replacing it, so several reseeds within one
+// clock tick still give fresh draws.
+class ClockRandom final : public RandomSource {
+public:
+    void reseed() override;
+    float next() override;
+
+private:
+    std::uint64_t state_ = 0x9E3779B97F4A7C15ull;
+};
+
+} // namespace croquel

@@ -1,0 +1,265 @@
+#include "form1_window.h"
+
+#include "picture_widget.h"
+#include "pictures.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <cmath>
+#include <exception>
+#include <ranges>
+
+namespace croquel::ui {
+
+namespace {
+
+constexpr auto webAddress = "http://croquel.example.org";
+
+QRect pixelRect(const ControlLayout& child)
+{
+    return {toPixels(child.left), toPixels(child.top), toPixels(child.width), toPixels(child.height)};
+}
+
+QPoint pixelPosition(const PictureBox& box)
+{
+    return {toPixels(box.Left), toPixels(box.Top)};
+}
+
+} // namespace
+
+int toPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+QString form1Caption()
+{
+    return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ') + QLatin1String(webAddress);
+}
+
+// Draws the controls before the box waits, so the player is seen gone and
+// the stopped timers are stopped while the box is open.
+class Form1Window::DrawFirstMessageBox final : public MessageBox {
+public:
+    DrawFirstMessageBox(Form1Window& window, MessageBox& box) : window_(window), box_(box) {}
+
+    int show(std::string_view prompt, int style, std::string_view title) override
+    {
+        window_.render();
+        return box_.show(prompt, style, title);
+    }
+
+private:
+    Form1Window& window_;
+    MessageBox& box_;
+};
+
+Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, MessageBox& messageBox)
+    : messageBox_(std::make_unique<DrawFirstMessageBox>(*this, messageBox))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(form1Caption());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+
+    form_ = std::make_unique<Form1>(module, Platform{keys, random, *messageBox_, *this});
+
+    buildMenu();
+    buildChildren();
+
+    const std::array<void (Form1Window::*)(), 3> ticks{&Form1Window::tickTimer1, &Form1Window::tickTimer2,
+                                                       &Form1Window::tickTimer3};
+    const std::array<const Timer*, 3> timerControls{&form_->Timer1, &form_->Timer2, &form_->Timer3};
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        timers_[i].setObjectName(QStringLiteral("Timer%1").arg(i + 1));
+        timers_[i].setInterval(timerControls[i]->Interval);
+        connect(&timers_[i], &QTimer::timeout, this, ticks[i]);
+    }
+
+    form_->Form_Load();
+    render();
+
+    setFixedSize(sizeHint());
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+Form1Window::~Form1Window() = default;
+
+void Form1Window::buildMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("menu"));
+    menu->setObjectName(QStringLiteral("menu"));
+    auto addItem = [&](const char* name, const QString& caption, void (Form1Window::*signal)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, signal);
+    };
+    addItem("commandes", QStringLiteral("commandes"), &Form1Window::commandesClicked);
+    addItem("apropos", QStringLiteral("a propos"), &Form1Window::aproposClicked);
+    addItem("lieninter", QStringLiteral("lien internet"), &Form1Window::lieninterClicked);
+    menu->addSeparator()->setObjectName(QStringLiteral("barre"));
+    QAction* quit = menu->addAction(QStringLiteral("quitter"));
+    quit->setObjectName(QStringLiteral("quitter"));
+    connect(quit, &QAction::triggered, this, &Form1Window::close);
+}
+
+void Form1Window::buildChildren()
+{
+    playfield_ = new QWidget(this);
+    playfield_->setObjectName(QStringLiteral("playfield"));
+    playfield_->setFixedSize(toPixels(form1ClientWidth), toPixels(form1ClientHeight));
+    playfield_->setAutoFillBackground(true);
+    QPalette black = playfield_->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    playfield_->setPalette(black);
+    setCentralWidget(playfield_);
+
+    const qreal ratio = devicePixelRatioF();
+    // Created bottom-most first: a later sibling is drawn above an earlier one.
+    for (const ControlLayout& child : std::views::reverse(form1Children)) {
+        QWidget* widget = nullptr;
+        if (child.kind == ControlKind::Label) {
+            auto* label = new QLabel(QString::fromUtf8(child.caption.data(), qsizetype(child.caption.size())),
+                                     playfield_);
+            label->setObjectName(QStringLiteral("Label%1").arg(child.number));
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setAutoFillBackground(true);
+            QPalette face = label->palette();
+            face.setColor(QPalette::Window, face.color(QPalette::Button));
+            face.setColor(QPalette::WindowText, face.color(QPalette::ButtonText));
+            label->setPalette(face);
+            labels_[static_cast<std::size_t>(child.number)] = label;
+            widget = label;
+        } else {
+            const QPixmap pixmap = loadPicture(pictureFile(child.picture), ratio);
+            auto* picture = new PictureWidget(pixmap, playfield_);
+            const bool isBox = child.kind == ControlKind::PictureBox;
+            picture->setObjectName(QStringLiteral("%1%2").arg(isBox ? "Picture" : "Image").arg(child.number));
+            const auto slot = static_cast<std::size_t>(child.number);
+            if (isBox) {
+                sprites_[slot] = picture;
+            } else {
+                images_[slot] = picture;
+            }
+            widget = picture;
+        }
+        widget->setGeometry(pixelRect(child));
+        if (auto* picture = qobject_cast<PictureWidget*>(widget)) {
+            const QSize covered = picture->pixmap().deviceIndependentSize().toSize();
+            // A picture that covers its whole box saves painting what lies below.
+            picture->setAttribute(Qt::WA_OpaquePaintEvent,
+                                  covered.width() >= widget->width() && covered.height() >= widget->height());
+        }
+    }
+}
+
+const QTimer& Form1Window::timer(int number) const
+{
+    return timers_.at(static_cast<std::size_t>(number - 1));
+}
+
+QAction* Form1Window::menuAction(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void Form1Window::tickTimer1()
+{
+    run(&Form1::Timer1_Timer);
+}
+
+void Form1Window::tickTimer2()
+{
+    run(&Form1::Timer2_Timer);
+}
+
+void Form1Window::tickTimer3()
+{
+    run(&Form1::Timer3_Timer);
+}
+
+void Form1Window::run(void (Form1::*handler)())
+{
+    if (halted_) {
+        return;
+    }
+    try {
+        ((*form_).*handler)();
+        render();
+    } catch (const std::exception& error) {
+        // No handler catches run-time errors: the game stops here and the
+        // program reports the error once.
+        halted_ = true;
+        stopTimers();
+        emit failed(QString::fromUtf8(error.what()));
+    }
+}
+
+void Form1Window::render()
+{
+    for (int n = 1; n <= 5; ++n) {
+        const PictureBox& box = form_->picture(n);
+        PictureWidget* widget = sprites_[static_cast<std::size_t>(n)];
+        if (const QPoint position = pixelPosition(box); widget->pos() != position) {
+            widget->move(position);
+        }
+        if (widget->isHidden() == box.Visible) {
+            widget->setVisible(box.Visible);
+        }
+    }
+    for (int n = 1; n <= form1Images; ++n) {
+        PictureWidget* widget = images_[static_cast<std::size_t>(n)];
+        if (const bool visible = form_->Image[static_cast<std::size_t>(n)].Visible; widget->isHidden() == visible) {
+            widget->setVisible(visible);
+        }
+    }
+    for (int n = 1; n <= 2; ++n) {
+        QLabel* widget = labels_[static_cast<std::size_t>(n)];
+        const std::string& caption = form_->label(n).Caption;
+        if (QString text = QString::fromStdString(caption); widget->text() != text) {
+            widget->setText(text);
+        }
+    }
+    const std::array<const Timer*, 3> controls{&form_->Timer1, &form_->Timer2, &form_->Timer3};
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        const bool enabled = controls[i]->Enabled && !halted_;
+        if (timers_[i].isActive() != enabled) {
+            enabled ? timers_[i].start() : timers_[i].stop();
+        }
+    }
+}
+
+void Form1Window::stopTimers()
+{
+    for (QTimer& timer : timers_) {
+        timer.stop();
+    }
+}
+
+void Form1Window::unloadForm1()
+{
+    // Deleted on close, once the running handler has returned to the loop.
+    if (!close()) {
+        throw WindowError("the game window could not be unloaded");
+    }
+}
+
+void Form1Window::closeEvent(QCloseEvent* event)
+{
+    // A tick already queued must not run on an unloaded window.
+    halted_ = true;
+    stopTimers();
+    event->accept();
+}
+
+} // namespace croquel::ui
