@@ -1,0 +1,289 @@
+#include "fakes.h"
+#include "form1_layout.h"
+#include "form1_window.h"
+#include "pictures.h"
+#include "program.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace croquel;
+using croquel::ui::Form1Window;
+using croquel::ui::toPixels;
+
+namespace {
+
+QString nameOf(const ControlLayout& child)
+{
+    switch (child.kind) {
+    case ControlKind::PictureBox: return QStringLiteral("Picture%1").arg(child.number);
+    case ControlKind::Image: return QStringLiteral("Image%1").arg(child.number);
+    case ControlKind::Label: return QStringLiteral("Label%1").arg(child.number);
+    }
+    return {};
+}
+
+bool near(QColor actual, QColor expected, int tolerance = 40)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance
+           && std::abs(actual.green() - expected.green()) <= tolerance
+           && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+class ThrowingMessageBox final : public MessageBox {
+public:
+    int show(std::string_view, int, std::string_view) override
+    {
+        ++shown;
+        throw WindowError("the message box could not be shown");
+    }
+    int shown = 0;
+};
+
+} // namespace
+
+class Form1WindowTest : public QObject {
+    Q_OBJECT
+
+    Module1 module_;
+    testing::ScriptedKeys keys_;
+    testing::ScriptedRandom random_;
+    testing::RecordingMessageBox messageBox_;
+    QPointer<Form1Window> window_;
+
+    Form1Window& window() { return *window_; }
+
+private slots:
+    void init()
+    {
+        module_ = {};
+        keys_ = {};
+        random_ = {};
+        messageBox_ = {};
+        window_ = new Form1Window(module_, keys_, random_, messageBox_);
+    }
+    void cleanup() { delete window_.data(); }
+
+    // The window's own properties.
+    void windowFrameCaptionAndMenu()
+    {
+        const QString caption = window().windowTitle();
+        QCOMPARE(caption.left(79), QString(79, u' '));
+        QCOMPARE(caption.mid(79, 7), QStringLiteral("CROQUEL"));
+        QCOMPARE(caption.mid(86, 55), QString(55, u' '));
+        QVERIFY(caption.size() > 141 && caption.at(141) != u' ');
+
+        QCOMPARE(window().playfield()->size(), QSize(762, 525));
+        QCOMPARE(window().minimumSize(), window().maximumSize());
+        QVERIFY(!(window().windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(window().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window().windowFlags() & Qt::WindowCloseButtonHint);
+
+        const QList<QAction*> top = window().menuBar()->actions();
+        QCOMPARE(top.size(), 1);
+        QCOMPARE(top.front()->text(), QStringLiteral("menu"));
+        QStringList items;
+        for (const QAction* action : top.front()->menu()->actions()) {
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+            QVERIFY(action->shortcut().isEmpty());
+        }
+        QCOMPARE(items, (QStringList{"commandes", "a propos", "lien internet", "-", "quitter"}));
+        for (const char* name : {"commandes", "apropos", "lieninter", "quitter"}) {
+            QVERIFY2(window().menuAction(QLatin1String(name)), name);
+        }
+    }
+
+    void timersTickAtTheirIntervalsFromCreation()
+    {
+        const int intervals[] = {250, 50, 200};
+        for (int n = 1; n <= 3; ++n) {
+            QCOMPARE(window().timer(n).interval(), intervals[n - 1]);
+            QVERIFY(window().timer(n).isActive());
+        }
+    }
+
+    // Every child where the layout puts it, in pixels, stacked as listed.
+    void childrenFollowTheLayout()
+    {
+        QWidget* field = window().playfield();
+        for (const ControlLayout& child : form1Children) {
+            const QString name = nameOf(child);
+            auto* widget = field->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+            QVERIFY2(widget, qPrintable(name));
+            QCOMPARE(widget->size(), QSize(toPixels(child.width), toPixels(child.height)));
+            if (child.kind != ControlKind::PictureBox) {
+                QCOMPARE(widget->pos(), QPoint(toPixels(child.left), toPixels(child.top)));
+            }
+            QVERIFY2(!widget->isHidden() || (child.kind == ControlKind::PictureBox && child.number <= 4),
+                     qPrintable(name));
+        }
+        // Stacking: a later sibling is drawn above; the layout lists top-most first.
+        QStringList stack;
+        for (const QObject* child : field->children()) {
+            if (child->isWidgetType()) {
+                stack.prepend(child->objectName());
+            }
+        }
+        QStringList expected;
+        for (const ControlLayout& child : form1Children) {
+            expected << nameOf(child);
+        }
+        QCOMPARE(stack, expected);
+        QCOMPARE(field->findChild<QLabel*>("Label1")->text(), QStringLiteral("Label1"));
+        QCOMPARE(field->findChild<QLabel*>("Label2")->text(), QString());
+    }
+
+    void loadedSpritesStandOnTheirStartCells()
+    {
+        QWidget* field = window().playfield();
+        QCOMPARE(field->findChild<QWidget*>("Picture1")->pos(), QPoint(3, 3));
+        QVERIFY(!field->findChild<QWidget*>("Picture1")->isHidden());
+        for (const char* hidden : {"Picture2", "Picture3", "Picture4"}) {
+            QCOMPARE(field->findChild<QWidget*>(hidden)->pos(), QPoint(3, 3));
+            QVERIFY(field->findChild<QWidget*>(hidden)->isHidden());
+        }
+        QCOMPARE(field->findChild<QWidget*>("Picture5")->pos(), QPoint(293, 210));
+    }
+
+    // What a player sees on the rendered window.
+    void renderedPlayfieldShowsTheGame()
+    {
+        const QImage shot = window().playfield()->grab().toImage();
+        QCOMPARE(shot.size(), QSize(762, 525));
+        QVERIFY(near(shot.pixelColor(3 + 10, 3 + 20), QColor(0xFF, 0xFF, 0x00), 0));  // player, left half
+        QVERIFY(near(shot.pixelColor(3 + 38, 3 + 20), Qt::black, 0));  // its mouth opens right
+        QVERIFY(near(shot.pixelColor(293 + 20, 210 + 32), QColor(0x00, 0x00, 0xB8), 8));  // chaser body
+        int pellets = 0;
+        for (const ControlLayout& child : form1Children) {
+            if (child.picture == Picture::Pellet) {
+                const QPoint core(toPixels(child.left) + 3, toPixels(child.top) + 3);
+                pellets += near(shot.pixelColor(core), QColor(0xFA, 0xDE, 0x24), 12);
+            }
+        }
+        QCOMPARE(pellets, 42);
+        QCOMPARE(shot.pixelColor(-14 + 100, 42 + 100), QColor(Qt::white));  // the bracket
+        QCOMPARE(shot.pixelColor(toPixels(6660) + 36, toPixels(2955) + 100), QColor(Qt::white));  // upright
+        QCOMPARE(shot.pixelColor(700, 300), QColor(Qt::black));  // open floor
+        const QColor face = window().playfield()->findChild<QLabel*>("Label2")->palette().color(QPalette::Window);
+        QVERIFY(face != QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(5, 520), face);  // the label band along the bottom
+    }
+
+    // The window follows the game's controls after each handler.
+    void renderFollowsTheControls()
+    {
+        Form1& form = window().form();
+        form.Picture5.setLeft(10590);
+        form.Picture5.setTop(6250);
+        form.Image[4].Visible = false;
+        form.Label2.Caption = "nombres de points: 7";
+        form.Picture2.Visible = true;
+        window().render();
+        QWidget* field = window().playfield();
+        QCOMPARE(field->findChild<QWidget*>("Picture5")->geometry(), QRect(706, 417, 39, 43));
+        QVERIFY(field->findChild<QWidget*>("Image4")->isHidden());
+        QVERIFY(!field->findChild<QWidget*>("Picture2")->isHidden());
+        QCOMPARE(field->findChild<QLabel*>("Label2")->text(), QStringLiteral("nombres de points: 7"));
+    }
+
+    void tickRunsTheHandlerAndDraws()
+    {
+        random_.queueBases(0, 9, 0, 0);  // left wins at the chaser's start cell
+        window().tickTimer3();
+        QCOMPARE(window().form().Picture5.Left, 3770.0F);
+        QCOMPARE(window().playfield()->findChild<QWidget*>("Picture5")->x(), toPixels(3770));
+        QVERIFY(window().playfield()->findChild<QLabel*>("Label1")->text().startsWith("nbra :"));
+    }
+
+    void gameOverStopsTimersDrawsThenWaitsThenUnloads()
+    {
+        bool playerGoneWhileBoxOpen = false;
+        bool timersStoppedWhileBoxOpen = false;
+        messageBox_.onShow = [&] {
+            playerGoneWhileBoxOpen = window().playfield()->findChild<QWidget*>("Picture1")->isHidden();
+            timersStoppedWhileBoxOpen = !window().timer(1).isActive() && !window().timer(2).isActive()
+                                        && !window().timer(3).isActive();
+        };
+        window().form().Picture5.setTop(50);
+        window().form().Picture5.setLeft(50);
+        window().tickTimer2();
+        QVERIFY(playerGoneWhileBoxOpen);
+        QVERIFY(timersStoppedWhileBoxOpen);
+        QCOMPARE(messageBox_.calls.size(), std::size_t{1});
+        QVERIFY(window().isHidden());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window_.isNull());
+    }
+
+    void closeBoxUnloadsAndStopsTheTimers()
+    {
+        window().show();
+        QVERIFY(window().close());
+        for (int n = 1; n <= 3; ++n) {
+            QVERIFY(!window().timer(n).isActive());
+        }
+        window().tickTimer3();  // a tick already queued does nothing any more
+        QCOMPARE(random_.calls, std::string());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window_.isNull());
+    }
+
+    // A failing window operation aborts the handler; the error is reported once.
+    void failingWindowOperationIsReportedOnceAndStopsTheGame()
+    {
+        ThrowingMessageBox failing;
+        auto* window = new Form1Window(module_, keys_, random_, failing);
+        QSignalSpy failures(window, &Form1Window::failed);
+        window->form().Picture5.setTop(50);
+        window->form().Picture5.setLeft(50);
+        window->tickTimer2();
+        window->tickTimer2();
+        window->tickTimer1();
+        QCOMPARE(failing.shown, 1);
+        QCOMPARE(failures.size(), 1);
+        QCOMPARE(failures.front().front().toString(), QStringLiteral("the message box could not be shown"));
+        for (int n = 1; n <= 3; ++n) {
+            QVERIFY(!window->timer(n).isActive());
+        }
+        QVERIFY(keys_.polls.empty());
+        delete window;
+    }
+
+    void overflowInAHandlerIsReportedThroughTheProgram()
+    {
+        QStringList reports;
+        ui::Program program(random_, messageBox_, [&](const QString& message) { reports << message; });
+        program.start();
+        program.form1()->form().points = 32767;
+        program.module1().top = 670;  // Image6 is eaten at (670, 50): one point too many
+        program.form1()->tickTimer2();
+        QCOMPARE(reports, QStringList{"Overflow"});
+        QCOMPARE(program.form1()->form().Label2.Caption, std::string());
+    }
+
+    void fatalReportShowsTheErrorAndExitsWithStatusOne()
+    {
+        QString shownText;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shownText = modal->findChild<QLabel*>("qt_msgbox_label")->text();
+                modal->close();
+            }
+        });
+        closer.start(10);
+        QTimer::singleShot(0, [] { ui::reportFatalAndExit(QStringLiteral("Overflow")); });
+        QCOMPARE(QCoreApplication::exec(), 1);
+        QVERIFY(shownText.contains(QStringLiteral("Overflow")));
+    }
+};
+
+QTEST_MAIN(Form1WindowTest)
+#include "form1_window_test.moc"
