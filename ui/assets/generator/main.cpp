@@ -1,6 +1,6 @@
 // Writes every picture of the game into a folder, at scale 1 and at scale 2
 // (name@2x.png, picked up on high-density screens). Needs no display.
-#include "pictures.h"
+#include "drawing.h"
 
 #include <QDir>
 #include <QImage>

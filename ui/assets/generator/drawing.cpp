@@ -1,6 +1,6 @@
 // Draws every picture of the game from its description, so the assets can be
 // rebuilt at any resolution and checked against the maze.
-#include "pictures.h"
+#include "drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
