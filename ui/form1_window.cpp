@@ -2,6 +2,7 @@
 
 #include "picture_widget.h"
 #include "pictures.h"
+#include "secondary_layouts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,8 +17,6 @@
 namespace croquel::ui {
 
 namespace {
-
-constexpr auto webAddress = "http://croquel.example.org";
 
 QRect pixelRect(const ControlLayout& child)
 {
@@ -38,7 +37,7 @@ int toPixels(double twips)
 
 QString form1Caption()
 {
-    return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ') + QLatin1String(webAddress);
+    return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ') + QLatin1String(webAddress.data(), static_cast<qsizetype>(webAddress.size()));
 }
 
 // Draws the controls before the box waits, so the player is seen gone and

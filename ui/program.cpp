@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "form1_window.h"
+#include "secondary_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,18 +17,20 @@ void reportFatalAndExit(const QString& message)
 
 Program::Program() : random_(clockRandom_), messageBox_(qtMessageBox_), reportFatal_(reportFatalAndExit)
 {
-    installKeyLatch();
+    installPlatform();
 }
 
 Program::Program(RandomSource& random, MessageBox& messageBox, FatalReport report)
     : random_(random), messageBox_(messageBox), reportFatal_(std::move(report))
 {
-    installKeyLatch();
+    installPlatform();
 }
 
 Program::~Program()
 {
-    delete form1_.data();
+    for (QWidget* window : std::initializer_list<QWidget*>{form1_, form2_, form3_, form4_}) {
+        delete window;
+    }
 }
 
 Form1Window* Program::form1() const
@@ -35,8 +38,17 @@ Form1Window* Program::form1() const
     return form1_;
 }
 
-void Program::installKeyLatch()
+void Program::installPlatform()
 {
+    // The layouts were measured for a narrow 8 point dialog font; a wider
+    // desktop default would cut their captions short.
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), font.family()});
+    font.setPointSizeF(8.0);
+    QApplication::setFont(font);
+    // Qt does not count tool windows as windows that keep a program alive;
+    // the program ends with its last window of any kind, so it decides here.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(&keys_);
     }
@@ -48,8 +60,70 @@ void Program::start()
         return;
     }
     form1_ = new Form1Window(module1_, keys_, random_, messageBox_);
+    watchLifetime(form1_);
     connect(form1_, &Form1Window::failed, this, [this](const QString& message) { reportFatal_(message); });
+    connect(form1_, &Form1Window::commandesClicked, this, &Program::showForm2);
+    connect(form1_, &Form1Window::aproposClicked, this, &Program::showForm3);
+    connect(form1_, &Form1Window::lieninterClicked, this, &Program::showForm4);
     form1_->show();
+}
+
+} // namespace croquel::ui
+
+namespace croquel::ui {
+
+void Program::showSecondary(QPointer<SecondaryWindow>& window, const WindowLayout& layout)
+{
+    if (!window) {
+        window = new SecondaryWindow(layout);
+        watchLifetime(window);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Program::watchLifetime(QWidget* window)
+{
+    // Queued: the window's own pointer is cleared only once it is gone.
+    connect(window, &QObject::destroyed, this, &Program::quitWhenNoWindowLeft, Qt::QueuedConnection);
+}
+
+void Program::quitWhenNoWindowLeft()
+{
+    if (!form1_ && !form2_ && !form3_ && !form4_) {
+        QCoreApplication::quit();
+    }
+}
+
+void Program::showForm2()
+{
+    showSecondary(form2_, form2Layout);
+}
+
+void Program::showForm3()
+{
+    showSecondary(form3_, form3Layout);
+}
+
+void Program::showForm4()
+{
+    showSecondary(form4_, form4Layout);
+}
+
+SecondaryWindow* Program::form2() const
+{
+    return form2_;
+}
+
+SecondaryWindow* Program::form3() const
+{
+    return form3_;
+}
+
+SecondaryWindow* Program::form4() const
+{
+    return form4_;
 }
 
 } // namespace croquel::ui

@@ -14,6 +14,8 @@
 namespace croquel::ui {
 
 class Form1Window;
+class SecondaryWindow;
+struct WindowLayout;
 
 // Owns the program-wide state and the life of every window: the game window
 // and the secondary windows, each at most once. The program ends when the
@@ -35,11 +37,24 @@ public:
     void start();
 
     Form1Window* form1() const;
+
+    // Show modeless: built from its layout when absent, else brought to the
+    // front and activated. The "commandes", "a propos" and "lien internet"
+    // menu items.
+    void showForm2();
+    void showForm3();
+    void showForm4();
+    SecondaryWindow* form2() const;
+    SecondaryWindow* form3() const;
+    SecondaryWindow* form4() const;
     Module1& module1() { return module1_; }
     KeyLatch& keys() { return keys_; }
 
 private:
-    void installKeyLatch();
+    void installPlatform();
+    void showSecondary(QPointer<SecondaryWindow>& window, const WindowLayout& layout);
+    void watchLifetime(QWidget* window);
+    void quitWhenNoWindowLeft();
 
     Module1 module1_;
     KeyLatch keys_;
@@ -49,6 +64,9 @@ private:
     MessageBox& messageBox_;
     FatalReport reportFatal_;
     QPointer<Form1Window> form1_;
+    QPointer<SecondaryWindow> form2_;
+    QPointer<SecondaryWindow> form3_;
+    QPointer<SecondaryWindow> form4_;
 };
 
 // Shows a run-time error in a critical box and ends the program with status 1.

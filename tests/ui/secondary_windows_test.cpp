@@ -1,0 +1,290 @@
+#include "fakes.h"
+#include "form1_window.h"
+#include "program.h"
+#include "secondary_layouts.h"
+#include "secondary_window.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <memory>
+
+using namespace croquel;
+using croquel::ui::SecondaryWindow;
+using croquel::ui::toPixels;
+
+namespace {
+
+QRect pixels(int left, int top, int width, int height)
+{
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class SecondaryWindowsTest : public QObject {
+    Q_OBJECT
+
+    testing::ScriptedRandom random_;
+    testing::RecordingMessageBox box_;
+    std::unique_ptr<ui::Program> program_;
+
+    ui::Program& program() { return *program_; }
+    void menu(const char* item) { program().form1()->menuAction(QLatin1String(item))->trigger(); }
+
+private slots:
+    void init()
+    {
+        random_ = {};
+        program_ = std::make_unique<ui::Program>(random_, box_, [](const QString& m) { QFAIL(qPrintable(m)); });
+        program().start();
+    }
+    void cleanup()
+    {
+        program_.reset();
+        flushDeletes();
+    }
+
+    // Life of the windows.
+    void showingAnOpenWindowReusesIt()
+    {
+        menu("commandes");
+        QPointer<SecondaryWindow> first = program().form2();
+        QVERIFY(first && first->isVisible());
+        menu("commandes");
+        QCOMPARE(program().form2(), first.data());
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::ranges::count_if(windows, [](QWidget* w) { return w->objectName() == "Form2"; }), 1);
+    }
+
+    void closingDestroysAndTheNextShowBuildsAfresh()
+    {
+        menu("lieninter");
+        auto* address = program().form4()->findChild<QLineEdit*>("Text1");
+        QCOMPARE(address->text(), text(ui::webAddress));
+        QTest::keyClicks(address, "edited");
+        QVERIFY(address->text() != text(ui::webAddress));
+        program().form4()->findChild<QPushButton*>("Command1")->click();
+        flushDeletes();
+        QVERIFY(!program().form4());
+        menu("lieninter");
+        QCOMPARE(program().form4()->findChild<QLineEdit*>("Text1")->text(), text(ui::webAddress));
+
+        for (const char* item : {"commandes", "apropos"}) {
+            menu(item);
+        }
+        QVERIFY(program().form2()->close());  // the close box
+        program().form3()->findChild<QPushButton*>("Command1")->click();
+        flushDeletes();
+        QVERIFY(!program().form2());
+        QVERIFY(!program().form3());
+    }
+
+    void allThreeOpenBesideTheRunningGame()
+    {
+        for (const char* item : {"commandes", "apropos", "lieninter"}) {
+            menu(item);
+        }
+        for (SecondaryWindow* window : {program().form2(), program().form3(), program().form4()}) {
+            QVERIFY(window && window->isVisible());
+            QVERIFY(!window->parent());  // not owned by the game window
+        }
+        QVERIFY(program().form1()->isVisible());
+        for (int n = 1; n <= 3; ++n) {
+            QVERIFY(program().form1()->timer(n).isActive());
+        }
+        random_.queueBases(0, 9, 0, 0);
+        program().form1()->tickTimer3();
+        QCOMPARE(program().form1()->form().Picture5.Left, 3770.0F);  // the chaser goes on
+    }
+
+    void quittingTheGameLeavesTheOthersAndTheProgramEndsWithTheLast()
+    {
+        bool aboutStillOpen = false;
+        bool closedByUs = false;
+        QTimer::singleShot(0, [&] {
+            menu("apropos");
+            menu("quitter");
+            flushDeletes();
+            aboutStillOpen = !program().form1() && program().form3() && program().form3()->isVisible();
+            QTimer::singleShot(0, [&] {
+                closedByUs = true;
+                program().form3()->findChild<QPushButton*>("Command1")->click();
+            });
+        });
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(aboutStillOpen);
+        QVERIFY(closedByUs);
+    }
+
+    void gameCloseBoxUnloadsOnlyTheGame()
+    {
+        menu("commandes");
+        QVERIFY(program().form1()->close());
+        flushDeletes();
+        QVERIFY(!program().form1());
+        QVERIFY(program().form2()->isVisible());
+    }
+
+    // The arrow buttons have no action; arrow keys move the player from
+    // whichever window has the focus.
+    void arrowButtonsOnlyLookPressed()
+    {
+        menu("commandes");
+        SecondaryWindow* form2 = program().form2();
+        auto* up = form2->findChild<QPushButton*>("Command1");
+        const qint64 normalKey = up->icon().cacheKey();
+        QTest::mousePress(up, Qt::LeftButton);
+        QVERIFY(up->icon().cacheKey() != normalKey);
+        QCOMPARE(up->iconSize(), QSize(45, 45));
+        QTest::mouseRelease(up, Qt::LeftButton);
+        QCOMPARE(up->iconSize(), QSize(40, 40));
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+            QTest::mouseClick(form2->findChild<QPushButton*>(name), Qt::LeftButton);
+        }
+        program().form1()->tickTimer1();
+        QVERIFY(program().form2() && program().form2()->isVisible());
+        QVERIFY(program().form1()->isVisible());
+        QCOMPARE(program().module1().top, 50);
+        QCOMPARE(program().module1().left, 50);
+    }
+
+    void arrowKeysInASecondaryWindowMoveThePlayer()
+    {
+        menu("commandes");
+        QTest::keyClick(program().form2()->focusWidget(), Qt::Key_Right);
+        program().form1()->tickTimer1();
+        QCOMPARE(program().module1().left, 670);
+        menu("lieninter");
+        QTest::keyClick(program().form4()->findChild<QLineEdit*>("Text1"), Qt::Key_Down);
+        program().form1()->tickTimer1();
+        QCOMPARE(program().module1().left, 670);  // down is closed on the top row: consumed
+        QTest::keyClick(program().form4()->findChild<QLineEdit*>("Text1"), Qt::Key_Left);
+        program().form1()->tickTimer1();
+        QCOMPARE(program().module1().left, 50);
+    }
+
+    // The layouts, in pixels from twips.
+    void layoutsMatchTheirTables_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::newRow("Form2") << 2;
+        QTest::newRow("Form3") << 3;
+        QTest::newRow("Form4") << 4;
+    }
+    void layoutsMatchTheirTables()
+    {
+        QFETCH(int, form);
+        const ui::WindowLayout& layout =
+            form == 2 ? ui::form2Layout : form == 3 ? ui::form3Layout : ui::form4Layout;
+        menu(form == 2 ? "commandes" : form == 3 ? "apropos" : "lieninter");
+        SecondaryWindow* window =
+            form == 2 ? program().form2() : form == 3 ? program().form3() : program().form4();
+        QCOMPARE(window->windowTitle(), text(layout.caption));
+        QCOMPARE(window->size(), QSize(toPixels(layout.clientWidth), toPixels(layout.clientHeight)));
+        const bool tool = layout.frame == ui::FrameKind::FixedTool;
+        QCOMPARE(window->windowType() == Qt::Tool, tool);
+        QCOMPARE(window->minimumSize() == window->maximumSize(), tool);
+        QCOMPARE(bool(window->windowFlags() & Qt::WindowMinimizeButtonHint), !tool);
+
+        QList<QWidget*> focusable;
+        for (const ui::ChildLayout& child : layout.children) {
+            auto* widget = window->findChild<QWidget*>(text(child.name));
+            QVERIFY2(widget, child.name.data());
+            QCOMPARE(widget->geometry(), pixels(child.left, child.top, child.width, child.height));
+            QCOMPARE(widget->parentWidget()->objectName(), child.inFrame ? QString("Frame1") : window->objectName());
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                QCOMPARE(label->text(), text(child.text));
+                QVERIFY(label->wordWrap());
+            } else if (auto* button = qobject_cast<QPushButton*>(widget);
+                       button && child.kind == ui::ChildKind::Button) {
+                QCOMPARE(button->text(), text(child.text));
+            } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+                QCOMPARE(frame->title(), text(child.text));
+            }
+            if (widget->focusPolicy() != Qt::NoFocus) {
+                focusable << widget;
+            }
+        }
+        QCOMPARE(window->focusWidget(), focusable.front());
+        for (qsizetype i = 0; i + 1 < focusable.size(); ++i) {
+            QWidget* next = focusable[i]->nextInFocusChain();
+            while (next->focusPolicy() == Qt::NoFocus) {
+                next = next->nextInFocusChain();
+            }
+            QCOMPARE(next, focusable[i + 1]);
+        }
+        for (const ui::LineLayout& line : layout.lines) {
+            auto* widget = window->findChild<QWidget*>(text(line.name));
+            QVERIFY2(widget, line.name.data());
+            QVERIFY(widget->geometry().contains(QPoint(toPixels(line.x1), toPixels(line.y1))));
+            QVERIFY(widget->geometry().contains(QPoint(toPixels(line.x2), toPixels(line.y2))));
+            // Below every button of the frame.
+            QVERIFY(widget->parentWidget()->children().indexOf(widget)
+                    < widget->parentWidget()->children().indexOf(window->findChild<QWidget*>("Command1")));
+        }
+    }
+
+    void aboutTextEndsWithSpacesAndASignatureAndIsCutOnTheRight()
+    {
+        menu("apropos");
+        auto* label = program().form3()->findChild<QLabel*>("Label6");
+        QVERIFY(label->text().startsWith("Voici une vesion beta de mon Croquel.Elle n'est donc pas totallement finie"));
+        QVERIFY(label->text().contains(QString::fromUtf8("bon amusement.") + QString(15, u' ')));
+        QVERIFY(!label->text().endsWith(u' '));
+        QVERIFY(label->geometry().right() > program().form3()->rect().right());
+        QCOMPARE(label->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    }
+
+    // Opening and closing the windows over and over keeps no memory.
+    void openingAndClosingLeaksNothing()
+    {
+        auto cycle = [&](int times) {
+            for (int i = 0; i < times; ++i) {
+                for (const char* item : {"commandes", "apropos", "lieninter"}) {
+                    menu(item);
+                }
+                for (SecondaryWindow* window : {program().form2(), program().form3(), program().form4()}) {
+                    window->close();
+                }
+                QCoreApplication::processEvents();  // as the running program would
+                flushDeletes();
+            }
+        };
+        cycle(50);  // fills the caches of fonts, styles and pictures
+        QPixmapCache::clear();  // bounded, but it keeps each new icon's renderings
+        malloc_trim(0);
+        const std::size_t before = mallinfo2().uordblks;
+        const int widgetsBefore = int(QApplication::allWidgets().size());
+        cycle(1000);
+        QPixmapCache::clear();
+        malloc_trim(0);
+        const std::size_t after = mallinfo2().uordblks;
+        QCOMPARE(int(QApplication::allWidgets().size()), widgetsBefore);
+        // One lost window would be kilobytes per cycle; allow under 64 bytes.
+        QVERIFY2(after < before + 64 * 1000, qPrintable(QString("heap grew by %1 bytes").arg(qint64(after - before))));
+    }
+};
+
+QTEST_MAIN(SecondaryWindowsTest)
+#include "secondary_windows_test.moc"
