@@ -3,8 +3,8 @@
 #include "maze.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <cmath>
+#include <stdexcept>
 
 namespace croquel {
 
@@ -61,10 +61,9 @@ constexpr std::array<ChaserMove, 4> chaserMoves{{
     {Direction::Down, &PictureBox::Top, +step},
 }};
 
-constexpr std::array<Direction, 4> allDirections{Direction::Down, Direction::Up, Direction::Right,
-                                                 Direction::Left};
+constexpr std::array<Direction, 4> allDirections{Direction::Down, Direction::Up, Direction::Right, Direction::Left};
 
-} // namespace
+}  // namespace
 
 void DrawWeights(Module1& module, RandomSource& random)
 {
@@ -149,8 +148,8 @@ void Form1::Timer3_Timer()
     module_.top = savetop;
     module_.left = saveleft;
 
-    Label1.Caption = "nbra :" + decimal(module_.nbra) + "nbrb:" + decimal(module_.nbrb) + "nbrc:"
-                     + decimal(module_.nbrc) + "nbrd:" + decimal(module_.nbrd);
+    Label1.Caption = "nbra :" + decimal(module_.nbra) + "nbrb:" + decimal(module_.nbrb)
+                     + "nbrc:" + decimal(module_.nbrc) + "nbrd:" + decimal(module_.nbrd);
 }
 
-} // namespace croquel
+}  // namespace croquel

@@ -14,7 +14,7 @@ std::uint64_t splitmix64(std::uint64_t& state)
     return z ^ (z >> 31);
 }
 
-} // namespace
+}  // namespace
 
 void ClockRandom::reseed()
 {
@@ -30,4 +30,4 @@ float ClockRandom::next()
     return static_cast<float>(splitmix64(state_) >> 40) * 0x1p-24f;
 }
 
-} // namespace croquel
+}  // namespace croquel

@@ -18,4 +18,4 @@ private:
     std::uint64_t state_ = 0x9E3779B97F4A7C15ull;
 };
 
-} // namespace croquel
+}  // namespace croquel

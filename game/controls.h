@@ -36,4 +36,4 @@ struct Timer {
     bool Enabled = true;
 };
 
-} // namespace croquel
+}  // namespace croquel

@@ -13,11 +13,8 @@ Form1::Form1(Module1& module, Platform platform) : module_(module), platform_(pl
             picture(child.number).Left = static_cast<float>(child.left);
             picture(child.number).Top = static_cast<float>(child.top);
             break;
-        case ControlKind::Label:
-            label(child.number).Caption = std::string(child.caption);
-            break;
-        case ControlKind::Image:
-            break;
+        case ControlKind::Label: label(child.number).Caption = std::string(child.caption); break;
+        case ControlKind::Image: break;
         }
     }
 }
@@ -74,4 +71,4 @@ void Form1::showPlayerImage(const PictureBox& shown)
     }
 }
 
-} // namespace croquel
+}  // namespace croquel

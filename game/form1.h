@@ -57,4 +57,4 @@ private:
 // the player, the momentum of the last move and the closures of junction.
 void DrawWeights(Module1& module, RandomSource& random);
 
-} // namespace croquel
+}  // namespace croquel

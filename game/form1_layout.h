@@ -22,12 +22,12 @@ enum class Picture {
     PlayerUp,
     Chaser,
     Pellet,
-    WallBracket,   // Image1
-    WallBar,       // Image2, Image18
-    WallArch,      // Image19
-    WallFoot,      // Image20
-    WallFigure,    // Image26
-    WallUpright,   // Image27
+    WallBracket,  // Image1
+    WallBar,      // Image2, Image18
+    WallArch,     // Image19
+    WallFoot,     // Image20
+    WallFigure,   // Image26
+    WallUpright,  // Image27
 };
 
 struct ControlLayout {
@@ -58,7 +58,7 @@ constexpr ControlLayout label(int n, int left, int top, int width, int height, s
 {
     return {ControlKind::Label, n, left, top, width, height, Picture::None, caption};
 }
-} // namespace layout_detail
+}  // namespace layout_detail
 
 // In stacking order, top-most first: the sprite boxes lie above every image
 // and label, so a player image covers the chaser and the pellets cover the
@@ -132,4 +132,4 @@ inline constexpr int timer1Interval = 250;
 inline constexpr int timer2Interval = 50;
 inline constexpr int timer3Interval = 200;
 
-} // namespace croquel
+}  // namespace croquel

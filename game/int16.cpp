@@ -7,8 +7,7 @@ namespace croquel {
 
 std::int16_t checked16(long value)
 {
-    if (value < std::numeric_limits<std::int16_t>::min()
-        || value > std::numeric_limits<std::int16_t>::max()) {
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
         throw OverflowError();
     }
     return static_cast<std::int16_t>(value);
@@ -18,11 +17,10 @@ std::int16_t toInt16(float twips)
 {
     // std::rint follows the default rounding mode, which is ties-to-even.
     const double rounded = std::rint(static_cast<double>(twips));
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min()
-          && rounded <= std::numeric_limits<std::int16_t>::max())) {
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() && rounded <= std::numeric_limits<std::int16_t>::max())) {
         throw OverflowError();
     }
     return static_cast<std::int16_t>(rounded);
 }
 
-} // namespace croquel
+}  // namespace croquel

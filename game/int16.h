@@ -43,4 +43,4 @@ inline std::string decimal(int value)
     return std::to_string(value);
 }
 
-} // namespace croquel
+}  // namespace croquel

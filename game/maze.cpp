@@ -7,19 +7,19 @@ namespace {
 enum Open : std::uint8_t { OpenDown = 1, OpenUp = 2, OpenRight = 4, OpenLeft = 8 };
 
 constexpr std::array<std::uint8_t, 13> openDirections{
-    0,                                              // 0 wall
-    OpenUp | OpenDown | OpenLeft | OpenRight,       // 1
-    OpenDown | OpenLeft | OpenRight,                // 2
-    OpenUp | OpenLeft | OpenRight,                  // 3
-    OpenUp | OpenDown | OpenRight,                  // 4
-    OpenUp | OpenDown | OpenLeft,                   // 5
-    OpenDown | OpenRight,                           // 6
-    OpenDown | OpenLeft,                            // 7
-    OpenLeft | OpenRight,                           // 8
-    OpenUp | OpenRight,                             // 9
-    OpenUp | OpenDown,                              // 10
-    OpenUp | OpenLeft,                              // 11
-    OpenDown,                                       // 12
+    0,                                         // 0 wall
+    OpenUp | OpenDown | OpenLeft | OpenRight,  // 1
+    OpenDown | OpenLeft | OpenRight,           // 2
+    OpenUp | OpenLeft | OpenRight,             // 3
+    OpenUp | OpenDown | OpenRight,             // 4
+    OpenUp | OpenDown | OpenLeft,              // 5
+    OpenDown | OpenRight,                      // 6
+    OpenDown | OpenLeft,                       // 7
+    OpenLeft | OpenRight,                      // 8
+    OpenUp | OpenRight,                        // 9
+    OpenUp | OpenDown,                         // 10
+    OpenUp | OpenLeft,                         // 11
+    OpenDown,                                  // 12
 };
 
 constexpr std::uint8_t bitOf(Direction direction)
@@ -33,7 +33,7 @@ constexpr std::uint8_t bitOf(Direction direction)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 bool closes(std::int16_t junction, Direction direction)
 {
@@ -61,4 +61,4 @@ void LookupJunction(Module1& module)
     }
 }
 
-} // namespace croquel
+}  // namespace croquel

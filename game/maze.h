@@ -40,4 +40,4 @@ std::optional<int> gridIndex(std::int16_t twips, int count);
 // when the position is not a cell of the grid.
 void LookupJunction(Module1& module);
 
-} // namespace croquel
+}  // namespace croquel

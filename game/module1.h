@@ -23,4 +23,4 @@ enum class Direction : std::uint8_t { Down = 1, Up = 2, Right = 3, Left = 4 };
 
 inline constexpr std::int16_t step = 620;
 
-} // namespace croquel
+}  // namespace croquel

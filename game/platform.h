@@ -49,4 +49,4 @@ struct Platform {
     WindowUnloader& unloader;
 };
 
-} // namespace croquel
+}  // namespace croquel

@@ -22,7 +22,7 @@ constexpr std::array<KeyMove, 4> keyMoves{{
     {ArrowKey::Left, Direction::Left, &Module1::left, -step, &Form1::Picture3},
 }};
 
-} // namespace
+}  // namespace
 
 void Form1::Timer1_Timer()
 {
@@ -44,4 +44,4 @@ void Form1::Timer1_Timer()
     }
 }
 
-} // namespace croquel
+}  // namespace croquel

@@ -33,4 +33,4 @@ void Form1::Timer2_Timer()
     platform_.unloader.unloadForm1();
 }
 
-} // namespace croquel
+}  // namespace croquel

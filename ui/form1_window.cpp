@@ -28,7 +28,7 @@ QPoint pixelPosition(const PictureBox& box)
     return {toPixels(box.Left), toPixels(box.Top)};
 }
 
-} // namespace
+}  // namespace
 
 int toPixels(double twips)
 {
@@ -37,7 +37,8 @@ int toPixels(double twips)
 
 QString form1Caption()
 {
-    return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ') + QLatin1String(webAddress.data(), static_cast<qsizetype>(webAddress.size()));
+    return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ')
+           + QLatin1String(webAddress.data(), static_cast<qsizetype>(webAddress.size()));
 }
 
 // Draws the controls before the box waits, so the player is seen gone and
@@ -127,8 +128,8 @@ void Form1Window::buildChildren()
     for (const ControlLayout& child : std::views::reverse(form1Children)) {
         QWidget* widget = nullptr;
         if (child.kind == ControlKind::Label) {
-            auto* label = new QLabel(QString::fromUtf8(child.caption.data(), qsizetype(child.caption.size())),
-                                     playfield_);
+            auto* label =
+                new QLabel(QString::fromUtf8(child.caption.data(), qsizetype(child.caption.size())), playfield_);
             label->setObjectName(QStringLiteral("Label%1").arg(child.number));
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -261,4 +262,4 @@ void Form1Window::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

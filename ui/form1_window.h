@@ -65,10 +65,10 @@ private:
     std::unique_ptr<Form1> form_;
     QWidget* playfield_ = nullptr;
     std::array<QTimer, 3> timers_;
-    std::array<PictureWidget*, 6> sprites_{};                 // [1]..[5]
-    std::array<PictureWidget*, form1Images + 1> images_{};    // [1]..[49]
-    std::array<QLabel*, 3> labels_{};                         // [1]..[2]
-    bool halted_ = false;  // failed or unloaded: no handler runs any more
+    std::array<PictureWidget*, 6> sprites_{};               // [1]..[5]
+    std::array<PictureWidget*, form1Images + 1> images_{};  // [1]..[49]
+    std::array<QLabel*, 3> labels_{};                       // [1]..[2]
+    bool halted_ = false;                                   // failed or unloaded: no handler runs any more
 };
 
 // Twips to whole pixels, as the window places every child.
@@ -77,4 +77,4 @@ int toPixels(double twips);
 // Caption of the game window.
 QString form1Caption();
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

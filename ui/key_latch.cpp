@@ -25,7 +25,7 @@ std::optional<ArrowKey> arrowOf(int qtKey)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool KeyLatch::pressedSinceLastPoll(ArrowKey key)
 {
@@ -44,4 +44,4 @@ bool KeyLatch::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

@@ -26,4 +26,4 @@ private:
     std::array<bool, 4> latched_{};
 };
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

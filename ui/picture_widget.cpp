@@ -4,9 +4,7 @@
 
 namespace croquel::ui {
 
-PictureWidget::PictureWidget(const QPixmap& pixmap, QWidget* parent) : QWidget(parent), pixmap_(pixmap)
-{
-}
+PictureWidget::PictureWidget(const QPixmap& pixmap, QWidget* parent) : QWidget(parent), pixmap_(pixmap) {}
 
 void PictureWidget::paintEvent(QPaintEvent* /*event*/)
 {
@@ -14,4 +12,4 @@ void PictureWidget::paintEvent(QPaintEvent* /*event*/)
     painter.drawPixmap(0, 0, pixmap_);
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

@@ -20,4 +20,4 @@ private:
     QPixmap pixmap_;
 };
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

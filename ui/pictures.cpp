@@ -35,4 +35,4 @@ QPixmap loadPicture(const QString& fileName, qreal devicePixelRatio)
     return QPixmap(path);
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

@@ -14,4 +14,4 @@ QString pictureFile(Picture picture);
 // double-resolution drawing is used so the picture stays sharp.
 QPixmap loadPicture(const QString& fileName, qreal devicePixelRatio);
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

@@ -68,7 +68,7 @@ void Program::start()
     form1_->show();
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui
 
 namespace croquel::ui {
 
@@ -126,4 +126,4 @@ SecondaryWindow* Program::form4() const
     return form4_;
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

@@ -72,4 +72,4 @@ private:
 // Shows a run-time error in a critical box and ends the program with status 1.
 void reportFatalAndExit(const QString& message);
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

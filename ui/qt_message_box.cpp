@@ -23,7 +23,7 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace
+}  // namespace
 
 int QtMessageBox::show(std::string_view prompt, int style, std::string_view title)
 {
@@ -32,4 +32,4 @@ int QtMessageBox::show(std::string_view prompt, int style, std::string_view titl
     return 1;  // OK, the only button of the styles the game uses
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

@@ -11,4 +11,4 @@ public:
     int show(std::string_view prompt, int style, std::string_view title) override;
 };
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

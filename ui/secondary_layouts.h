@@ -19,7 +19,7 @@ struct ChildLayout {
     int top;
     int width;
     int height;
-    std::string_view text;     // caption, content, or picture file of a picture button
+    std::string_view text;  // caption, content, or picture file of a picture button
     int tabIndex;
     std::string_view pressedPicture = {};  // also shown when disabled
 };
@@ -88,11 +88,11 @@ inline constexpr std::array<ChildLayout, 3> form4Children{{
     {"Command1", ChildKind::Button, false, 660, 870, 2235, 345, "Quitter", 2},
 }};
 
-inline constexpr WindowLayout form2Layout{"Form2", "Commandes", 4260, 3525, FrameKind::FixedTool,
-                                          form2Children, form2Lines, "Command5"};
-inline constexpr WindowLayout form3Layout{"Form3", "A propos", 4665, 1995, FrameKind::FixedTool,
-                                          form3Children, {}, "Command1"};
-inline constexpr WindowLayout form4Layout{"Form4", "Lien internet", 3750, 1455, FrameKind::Sizeable,
-                                          form4Children, {}, "Command1"};
+inline constexpr WindowLayout form2Layout{"Form2",       "Commandes", 4260,      3525, FrameKind::FixedTool,
+                                          form2Children, form2Lines,  "Command5"};
+inline constexpr WindowLayout form3Layout{"Form3",       "A propos", 4665,      1995, FrameKind::FixedTool,
+                                          form3Children, {},         "Command1"};
+inline constexpr WindowLayout form4Layout{"Form4", "Lien internet", 3750, 1455, FrameKind::Sizeable, form4Children,
+                                          {},      "Command1"};
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

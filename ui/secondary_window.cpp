@@ -34,8 +34,7 @@ Qt::WindowFlags flagsOf(FrameKind frame)
     switch (frame) {
     case FrameKind::FixedTool:
         return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    case FrameKind::Sizeable:
-        return Qt::Window;
+    case FrameKind::Sizeable: return Qt::Window;
     }
     return Qt::Window;
 }
@@ -79,10 +78,11 @@ QPushButton* pictureButton(const ChildLayout& child, QWidget* parent)
         icon.addPixmap(pressed, QIcon::Disabled);
         const QIcon pressedIcon(pressed);
         // Buttons show one picture per state; the pressed one only while down.
-        QObject::connect(button, &QPushButton::pressed, button, [button, pressedIcon, size = pressed.deviceIndependentSize().toSize()] {
-            button->setIcon(pressedIcon);
-            button->setIconSize(size);
-        });
+        QObject::connect(button, &QPushButton::pressed, button,
+                         [button, pressedIcon, size = pressed.deviceIndependentSize().toSize()] {
+                             button->setIcon(pressedIcon);
+                             button->setIconSize(size);
+                         });
         QObject::connect(button, &QPushButton::released, button, [button, icon, size = button->iconSize()] {
             button->setIcon(icon);
             button->setIconSize(size);
@@ -114,7 +114,7 @@ QWidget* createChild(const ChildLayout& child, QWidget* parent)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 SecondaryWindow::SecondaryWindow(const WindowLayout& layout) : QWidget(nullptr, flagsOf(layout.frame))
 {
@@ -176,4 +176,4 @@ void SecondaryWindow::buildChildren(const WindowLayout& layout)
     }
 }
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

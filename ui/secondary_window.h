@@ -18,4 +18,4 @@ private:
     void buildChildren(const WindowLayout& layout);
 };
 
-} // namespace croquel::ui
+}  // namespace croquel::ui

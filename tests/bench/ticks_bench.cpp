@@ -55,7 +55,7 @@ void chaserTick(benchmark::State& state)
 }
 BENCHMARK(chaserTick);
 
-} // namespace
-} // namespace croquel
+}  // namespace
+}  // namespace croquel
 
 BENCHMARK_MAIN();

@@ -54,22 +54,21 @@ TEST_P(DrawWeightsRules, ProduceTheWeights)
 
 INSTANTIATE_TEST_SUITE_P(
     Chaser, DrawWeightsRules,
-    ::testing::Values(
-        WeightCase{"bases only", {3, 7, 0, 9}, 0, 0, 1, {3, 7, 0, 9}},
-        WeightCase{"preference down", {1, 1, 1, 1}, 1, 0, 1, {1, 1, 1, 9}},
-        WeightCase{"preference up", {1, 1, 1, 1}, 2, 0, 1, {1, 1, 9, 1}},
-        WeightCase{"preference right", {1, 1, 1, 1}, 3, 0, 1, {9, 1, 1, 1}},
-        WeightCase{"preference left", {1, 1, 1, 1}, 4, 0, 1, {1, 9, 1, 1}},
-        WeightCase{"unknown preference adds nothing", {2, 2, 2, 2}, 5, 0, 1, {2, 2, 2, 2}},
-        WeightCase{"momentum right pins left to 1", {5, 9, 5, 5}, 4, 3, 1, {9, 1, 5, 5}},
-        WeightCase{"momentum left pins right to 1", {9, 5, 5, 5}, 0, 4, 1, {1, 9, 5, 5}},
-        WeightCase{"momentum up pins down to 1", {5, 5, 5, 9}, 1, 2, 1, {5, 5, 9, 1}},
-        WeightCase{"momentum down pins up to 1", {5, 5, 9, 5}, 0, 1, 1, {5, 5, 1, 9}},
-        WeightCase{"all bonuses on one weight", {0, 0, 0, 9}, 1, 1, 1, {0, 0, 1, 21}},
-        WeightCase{"closures replace everything", {9, 9, 9, 9}, 1, 1, 8, {9, 9, -100, -100}},
-        WeightCase{"closed reverse is -100, not 1", {0, 0, 0, 0}, 0, 3, 10, {-100, -100, 0, 0}},
-        WeightCase{"wall closes all four", {9, 9, 9, 9}, 3, 3, 0, {-100, -100, -100, -100}},
-        WeightCase{"dead end", {5, 5, 5, 5}, 2, 2, 12, {-100, -100, -100, 1}}));
+    ::testing::Values(WeightCase{"bases only", {3, 7, 0, 9}, 0, 0, 1, {3, 7, 0, 9}},
+                      WeightCase{"preference down", {1, 1, 1, 1}, 1, 0, 1, {1, 1, 1, 9}},
+                      WeightCase{"preference up", {1, 1, 1, 1}, 2, 0, 1, {1, 1, 9, 1}},
+                      WeightCase{"preference right", {1, 1, 1, 1}, 3, 0, 1, {9, 1, 1, 1}},
+                      WeightCase{"preference left", {1, 1, 1, 1}, 4, 0, 1, {1, 9, 1, 1}},
+                      WeightCase{"unknown preference adds nothing", {2, 2, 2, 2}, 5, 0, 1, {2, 2, 2, 2}},
+                      WeightCase{"momentum right pins left to 1", {5, 9, 5, 5}, 4, 3, 1, {9, 1, 5, 5}},
+                      WeightCase{"momentum left pins right to 1", {9, 5, 5, 5}, 0, 4, 1, {1, 9, 5, 5}},
+                      WeightCase{"momentum up pins down to 1", {5, 5, 5, 9}, 1, 2, 1, {5, 5, 9, 1}},
+                      WeightCase{"momentum down pins up to 1", {5, 5, 9, 5}, 0, 1, 1, {5, 5, 1, 9}},
+                      WeightCase{"all bonuses on one weight", {0, 0, 0, 9}, 1, 1, 1, {0, 0, 1, 21}},
+                      WeightCase{"closures replace everything", {9, 9, 9, 9}, 1, 1, 8, {9, 9, -100, -100}},
+                      WeightCase{"closed reverse is -100, not 1", {0, 0, 0, 0}, 0, 3, 10, {-100, -100, 0, 0}},
+                      WeightCase{"wall closes all four", {9, 9, 9, 9}, 3, 3, 0, {-100, -100, -100, -100}},
+                      WeightCase{"dead end", {5, 5, 5, 5}, 2, 2, 12, {-100, -100, -100, 1}}));
 
 TEST(DrawWeights, BaseIsTheIntegerPartOfTenDraws)
 {
@@ -148,8 +147,8 @@ TEST(ChaserTick, CornerTurnDependsOnTheTurnsBase)
     // (1910, 4390) is code 7, down and left open; arriving from the left
     // (lastmove right) the way back is left. Player on the same cell: no
     // preference.
-    for (const auto& [base, top, left] : {std::tuple{0, 1910, 3770}, std::tuple{1, 1910, 4390},
-                                          std::tuple{2, 2530, 4390}}) {
+    for (const auto& [base, top, left] :
+         {std::tuple{0, 1910, 3770}, std::tuple{1, 1910, 4390}, std::tuple{2, 2530, 4390}}) {
         Game game;
         game.placeChaser(1910, 4390);
         game.placePlayer(1910, 4390);
@@ -255,7 +254,7 @@ TEST(ChaserTick, CaptionShowsNegativeAndLargeWeights)
 {
     Game game;
     game.placeChaser(3150, 3150);  // code 8
-    game.placePlayer(50, 3150);   // straight above: preference up, closed
+    game.placePlayer(50, 3150);    // straight above: preference up, closed
     game.module.lastmove = 4;
     game.random.queueBases(0, 9, 0, 0);
     game.form.Timer3_Timer();
@@ -283,5 +282,5 @@ TEST(ClockRandom, DrawsAreEvenlySpreadBelowOneAndDoNotRepeatOnAFrozenClock)
     EXPECT_GT(seen.size(), 9900U);
 }
 
-} // namespace
-} // namespace croquel
+}  // namespace
+}  // namespace croquel

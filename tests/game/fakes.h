@@ -106,4 +106,4 @@ struct Game {
     }
 };
 
-} // namespace croquel::testing
+}  // namespace croquel::testing

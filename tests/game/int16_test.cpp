@@ -68,5 +68,5 @@ TEST(NumberText, IsPlainDecimal)
     EXPECT_EQ(decimal(-100), "-100");
 }
 
-} // namespace
-} // namespace croquel
+}  // namespace
+}  // namespace croquel

@@ -34,7 +34,7 @@ TEST(MazeTable, HasTheExpectedCodeCounts)
             ++counts[code];
         }
     }
-    const std::map<int, int> expected{{0, 37}, {1, 56}, {2, 9}, {3, 10}, {4, 9},  {5, 9}, {6, 3},
+    const std::map<int, int> expected{{0, 37}, {1, 56}, {2, 9}, {3, 10},  {4, 9},  {5, 9}, {6, 3},
                                       {7, 3},  {8, 30}, {9, 3}, {10, 25}, {11, 3}, {12, 1}};
     EXPECT_EQ(counts, expected);
 }
@@ -125,11 +125,11 @@ TEST(LookupJunction, LeavesTheCodeUnchangedOffTheGrid)
     EXPECT_EQ(lookup(60, 50, 9), 9);
     EXPECT_EQ(lookup(50, 55, 9), 9);
     EXPECT_EQ(lookup(-570, 50, 4), 4);
-    EXPECT_EQ(lookup(6870, 50, 4), 4);    // one row below the grid
-    EXPECT_EQ(lookup(50, 11210, 4), 4);   // one column right of it
+    EXPECT_EQ(lookup(6870, 50, 4), 4);   // one row below the grid
+    EXPECT_EQ(lookup(50, 11210, 4), 4);  // one column right of it
     EXPECT_EQ(lookup(0, 0, 11), 11);
     EXPECT_EQ(lookup(32767, -32768, 11), 11);
 }
 
-} // namespace
-} // namespace croquel
+}  // namespace
+}  // namespace croquel

@@ -36,8 +36,7 @@ inline Cell neighbour(Cell cell, Direction direction)
     return cell;
 }
 
-inline constexpr std::array<Direction, 4> directions{Direction::Down, Direction::Right, Direction::Up,
-                                                     Direction::Left};
+inline constexpr std::array<Direction, 4> directions{Direction::Down, Direction::Right, Direction::Up, Direction::Left};
 
 // Every cell reachable from start by single moves the table allows.
 inline std::set<Cell> reachableFrom(Cell start)
@@ -59,4 +58,4 @@ inline std::set<Cell> reachableFrom(Cell start)
     return seen;
 }
 
-} // namespace croquel::testing
+}  // namespace croquel::testing

@@ -177,5 +177,5 @@ TEST(PlayerTick, TouchesNoScoreLabelOrChaser)
     EXPECT_TRUE(game.random.calls.empty());
 }
 
-} // namespace
-} // namespace croquel
+}  // namespace
+}  // namespace croquel

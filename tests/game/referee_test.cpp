@@ -160,5 +160,5 @@ TEST(RefereeTick, CaptureNeedsBothCoordinatesAtTheTick)
     EXPECT_EQ(game.unloader.unloads, 0);
 }
 
-} // namespace
-} // namespace croquel
+}  // namespace
+}  // namespace croquel

@@ -161,5 +161,5 @@ TEST(Form1Layout, PelletTableHasDistinctCellsOffTheStartCell)
     EXPECT_FALSE(cells.contains({50, 50}));
 }
 
-} // namespace
-} // namespace croquel
+}  // namespace
+}  // namespace croquel

@@ -46,7 +46,7 @@ public:
     int shown = 0;
 };
 
-} // namespace
+}  // namespace
 
 class Form1WindowTest : public QObject {
     Q_OBJECT
@@ -157,8 +157,8 @@ private slots:
     {
         const QImage shot = window().playfield()->grab().toImage();
         QCOMPARE(shot.size(), QSize(762, 525));
-        QVERIFY(near(shot.pixelColor(3 + 10, 3 + 20), QColor(0xFF, 0xFF, 0x00), 0));  // player, left half
-        QVERIFY(near(shot.pixelColor(3 + 38, 3 + 20), Qt::black, 0));  // its mouth opens right
+        QVERIFY(near(shot.pixelColor(3 + 10, 3 + 20), QColor(0xFF, 0xFF, 0x00), 0));      // player, left half
+        QVERIFY(near(shot.pixelColor(3 + 38, 3 + 20), Qt::black, 0));                     // its mouth opens right
         QVERIFY(near(shot.pixelColor(293 + 20, 210 + 32), QColor(0x00, 0x00, 0xB8), 8));  // chaser body
         int pellets = 0;
         for (const ControlLayout& child : form1Children) {
@@ -168,9 +168,9 @@ private slots:
             }
         }
         QCOMPARE(pellets, 42);
-        QCOMPARE(shot.pixelColor(-14 + 100, 42 + 100), QColor(Qt::white));  // the bracket
+        QCOMPARE(shot.pixelColor(-14 + 100, 42 + 100), QColor(Qt::white));                        // the bracket
         QCOMPARE(shot.pixelColor(toPixels(6660) + 36, toPixels(2955) + 100), QColor(Qt::white));  // upright
-        QCOMPARE(shot.pixelColor(700, 300), QColor(Qt::black));  // open floor
+        QCOMPARE(shot.pixelColor(700, 300), QColor(Qt::black));                                   // open floor
         const QColor face = window().playfield()->findChild<QLabel*>("Label2")->palette().color(QPalette::Window);
         QVERIFY(face != QColor(Qt::black));
         QCOMPARE(shot.pixelColor(5, 520), face);  // the label band along the bottom
@@ -208,8 +208,8 @@ private slots:
         bool timersStoppedWhileBoxOpen = false;
         messageBox_.onShow = [&] {
             playerGoneWhileBoxOpen = window().playfield()->findChild<QWidget*>("Picture1")->isHidden();
-            timersStoppedWhileBoxOpen = !window().timer(1).isActive() && !window().timer(2).isActive()
-                                        && !window().timer(3).isActive();
+            timersStoppedWhileBoxOpen =
+                !window().timer(1).isActive() && !window().timer(2).isActive() && !window().timer(3).isActive();
         };
         window().form().Picture5.setTop(50);
         window().form().Picture5.setLeft(50);

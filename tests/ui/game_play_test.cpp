@@ -30,9 +30,10 @@ private:
 // The first key of a shortest way by single moves from one cell to another.
 std::optional<Qt::Key> keyToward(testing::Cell from, testing::Cell to)
 {
-    const std::map<Direction, Qt::Key> keys{
-        {Direction::Down, Qt::Key_Down}, {Direction::Right, Qt::Key_Right},
-        {Direction::Up, Qt::Key_Up}, {Direction::Left, Qt::Key_Left}};
+    const std::map<Direction, Qt::Key> keys{{Direction::Down, Qt::Key_Down},
+                                            {Direction::Right, Qt::Key_Right},
+                                            {Direction::Up, Qt::Key_Up},
+                                            {Direction::Left, Qt::Key_Left}};
     std::map<testing::Cell, Direction> firstStep;
     std::vector<testing::Cell> frontier{from};
     std::set<testing::Cell> seen{from};
@@ -60,7 +61,7 @@ testing::Cell cellOf(float top, float left)
     return {(static_cast<int>(top) - 50) / 620, (static_cast<int>(left) - 50) / 620};
 }
 
-} // namespace
+}  // namespace
 
 class GamePlayTest : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
+#include "drawing.h"
 #include "form1_layout.h"
 #include "form1_window.h"
 #include "maze_walk.h"
-#include "drawing.h"
 #include "pictures.h"
 
 #include <QImage>
@@ -40,13 +40,14 @@ QImage wallsOfTheGameWindow()
     QPainter painter(&canvas);
     for (const ControlLayout& child : std::views::reverse(form1Children)) {
         if (child.kind == ControlKind::Image && child.picture != Picture::Pellet) {
-            painter.drawImage(ui::toPixels(child.left), ui::toPixels(child.top), resource(ui::pictureFile(child.picture)));
+            painter.drawImage(ui::toPixels(child.left), ui::toPixels(child.top),
+                              resource(ui::pictureFile(child.picture)));
         }
     }
     return canvas;
 }
 
-} // namespace
+}  // namespace
 
 class PicturesTest : public QObject {
     Q_OBJECT
@@ -70,10 +71,10 @@ private slots:
     void gamePicturesHaveTheirDescribedSizes()
     {
         const QList<std::pair<Picture, QSize>> sizes{
-            {Picture::PlayerRight, {41, 41}}, {Picture::PlayerDown, {41, 41}}, {Picture::PlayerLeft, {41, 41}},
-            {Picture::PlayerUp, {41, 41}},    {Picture::Chaser, {40, 45}},     {Picture::Pellet, {10, 10}},
-            {Picture::WallBracket, {300, 300}}, {Picture::WallBar, {129, 52}}, {Picture::WallArch, {113, 170}},
-            {Picture::WallFoot, {104, 61}},   {Picture::WallFigure, {340, 198}}, {Picture::WallUpright, {78, 250}},
+            {Picture::PlayerRight, {41, 41}},   {Picture::PlayerDown, {41, 41}},   {Picture::PlayerLeft, {41, 41}},
+            {Picture::PlayerUp, {41, 41}},      {Picture::Chaser, {40, 45}},       {Picture::Pellet, {10, 10}},
+            {Picture::WallBracket, {300, 300}}, {Picture::WallBar, {129, 52}},     {Picture::WallArch, {113, 170}},
+            {Picture::WallFoot, {104, 61}},     {Picture::WallFigure, {340, 198}}, {Picture::WallUpright, {78, 250}},
         };
         for (const auto& [picture, size] : sizes) {
             QCOMPARE(resource(ui::pictureFile(picture)).size(), size);
@@ -161,7 +162,7 @@ private slots:
             }
         }
         QCOMPARE(resource("wall_foot.png").pixel(103, 13), qRgb(255, 255, 255));  // square right end
-        QVERIFY(resource("wall_bar.png").pixel(6, 8) != qRgb(255, 255, 255));      // rounded corner
+        QVERIFY(resource("wall_bar.png").pixel(6, 8) != qRgb(255, 255, 255));     // rounded corner
     }
 
     // The walls agree with the maze: no cell that single moves reach has a
@@ -179,7 +180,10 @@ private slots:
                 for (int x = left / twipsPerPixel; x * twipsPerPixel < left + 620; ++x) {
                     if (x < walls.width() && y < walls.height() && walls.pixel(x, y) != qRgb(0, 0, 0)) {
                         QFAIL(qPrintable(QStringLiteral("wall pixel (%1, %2) in cell top %3, left %4")
-                                             .arg(x).arg(y).arg(top).arg(left)));
+                                             .arg(x)
+                                             .arg(y)
+                                             .arg(top)
+                                             .arg(left)));
                     }
                 }
             }

@@ -39,7 +39,7 @@ void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-} // namespace
+}  // namespace
 
 class SecondaryWindowsTest : public QObject {
     Q_OBJECT
@@ -195,11 +195,9 @@ private slots:
     void layoutsMatchTheirTables()
     {
         QFETCH(int, form);
-        const ui::WindowLayout& layout =
-            form == 2 ? ui::form2Layout : form == 3 ? ui::form3Layout : ui::form4Layout;
+        const ui::WindowLayout& layout = form == 2 ? ui::form2Layout : form == 3 ? ui::form3Layout : ui::form4Layout;
         menu(form == 2 ? "commandes" : form == 3 ? "apropos" : "lieninter");
-        SecondaryWindow* window =
-            form == 2 ? program().form2() : form == 3 ? program().form3() : program().form4();
+        SecondaryWindow* window = form == 2 ? program().form2() : form == 3 ? program().form3() : program().form4();
         QCOMPARE(window->windowTitle(), text(layout.caption));
         QCOMPARE(window->size(), QSize(toPixels(layout.clientWidth), toPixels(layout.clientHeight)));
         const bool tool = layout.frame == ui::FrameKind::FixedTool;
@@ -271,7 +269,7 @@ private slots:
                 flushDeletes();
             }
         };
-        cycle(50);  // fills the caches of fonts, styles and pictures
+        cycle(50);              // fills the caches of fonts, styles and pictures
         QPixmapCache::clear();  // bounded, but it keeps each new icon's renderings
         malloc_trim(0);
         const std::size_t before = mallinfo2().uordblks;

@@ -83,12 +83,12 @@ QPainterPath footWall()
 QPainterPath figureWall()
 {
     return unite({
-        rounded(span(10, 11, 83, 65)),   // block
-        rounded(span(56, 11, 83, 162)),  // its leg, down into the bar
-        rounded(span(137, 17, 206, 78)), // separate square block
-        rounded(span(255, 9, 292, 162)), // upright
-        rounded(span(56, 132, 292, 162)),// bottom bar
-        rounded(span(179, 140, 208, 181)),// stub below the bar
+        rounded(span(10, 11, 83, 65)),      // block
+        rounded(span(56, 11, 83, 162)),     // its leg, down into the bar
+        rounded(span(137, 17, 206, 78)),    // separate square block
+        rounded(span(255, 9, 292, 162)),    // upright
+        rounded(span(56, 132, 292, 162)),   // bottom bar
+        rounded(span(179, 140, 208, 181)),  // stub below the bar
     });
 }
 
@@ -190,9 +190,7 @@ struct Recipe {
 const std::vector<Recipe>& recipes()
 {
     static const std::vector<Recipe> all = [] {
-        auto wall = [](QPainterPath (*shape)()) {
-            return [shape](QPainter& painter) { fillWall(painter, shape()); };
-        };
+        auto wall = [](QPainterPath (*shape)()) { return [shape](QPainter& painter) { fillWall(painter, shape()); }; };
         return std::vector<Recipe>{
             {{"player_right.png", {41, 41}}, [](QPainter& p) { drawPlayer(p, 0); }},
             {{"player_down.png", {41, 41}}, [](QPainter& p) { drawPlayer(p, 270); }},
@@ -216,7 +214,7 @@ const std::vector<Recipe>& recipes()
     return all;
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<PictureSpec>& allPictures()
 {
@@ -247,4 +245,4 @@ QImage drawPicture(const QString& fileName, int scale)
     return {};
 }
 
-} // namespace croquel::assets
+}  // namespace croquel::assets

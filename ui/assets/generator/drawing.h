@@ -19,4 +19,4 @@ const std::vector<PictureSpec>& allPictures();
 // Returns a null image for an unknown name.
 QImage drawPicture(const QString& fileName, int scale);
 
-} // namespace croquel::assets
+}  // namespace croquel::assets
