@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 using namespace croquel;
@@ -35,6 +36,19 @@ bool near(QColor actual, QColor expected, int tolerance = 40)
            && std::abs(actual.green() - expected.green()) <= tolerance
            && std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints[watched->objectName()];
+        }
+        return false;
+    }
+    std::map<QString, int> paints;
+};
 
 class ThrowingMessageBox final : public MessageBox {
 public:
@@ -191,6 +205,30 @@ private slots:
         QVERIFY(field->findChild<QWidget*>("Image4")->isHidden());
         QVERIFY(!field->findChild<QWidget*>("Picture2")->isHidden());
         QCOMPARE(field->findChild<QLabel*>("Label2")->text(), QStringLiteral("nombres de points: 7"));
+    }
+
+    // Idle play costs little: ticks that change nothing on screen paint nothing.
+    void repaintsOnlyWhatChanged()
+    {
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        window().tickTimer2();
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        for (QWidget* child : window().playfield()->findChildren<QWidget*>()) {
+            child->installEventFilter(&counter);
+        }
+        for (int tick = 0; tick < 5; ++tick) {
+            window().tickTimer2();  // the same score written again
+            window().tickTimer1();  // no key pressed
+        }
+        // One caption does change, so that a repaint pass surely runs.
+        window().form().Label1.Caption = "nbra :1nbrb:2nbrc:3nbrd:4";
+        window().render();
+        QVERIFY(QTest::qWaitFor([&] { return counter.paints["Label1"] >= 1; }));
+        for (const char* unchanged : {"Label2", "Picture1", "Picture5", "Image4", "Image26"}) {
+            QVERIFY2(!counter.paints.contains(unchanged), unchanged);
+        }
     }
 
     void tickRunsTheHandlerAndDraws()
