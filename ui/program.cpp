@@ -4,6 +4,7 @@
 #include "secondary_window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace croquel::ui {
@@ -49,6 +50,7 @@ void Program::installPlatform()
     // Qt does not count tool windows as windows that keep a program alive;
     // the program ends with its last window of any kind, so it decides here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(&keys_);
     }

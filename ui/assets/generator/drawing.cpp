@@ -182,9 +182,23 @@ void drawCrispUpArrow(QPainter& painter)
     painter.fillRect(QRect(centre - 2, tip + 5, 5, 26), Qt::black);
 }
 
+// The desktop icon: the player on a dark tile, about to eat a pellet.
+void drawIcon(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x10, 0x10, 0x30));
+    painter.drawRoundedRect(QRectF(0, 0, 64, 64), 12, 12);
+    painter.setBrush(playerYellow);
+    painter.drawPie(QRectF(6, 10, 44, 44), 45 * 16, 270 * 16);
+    painter.setBrush(QColor(0xFA, 0xDE, 0x24));
+    painter.drawEllipse(QRectF(49, 28, 8, 8));
+}
+
 struct Recipe {
     PictureSpec spec;
     std::function<void(QPainter&)> draw;
+    QImage::Format format = QImage::Format_RGB32;  // opaque, black where nothing is drawn
 };
 
 const std::vector<Recipe>& recipes()
@@ -209,6 +223,7 @@ const std::vector<Recipe>& recipes()
             {{"arrow_down.png", {40, 40}}, [](QPainter& p) { drawSoftArrow(p, 2); }},
             {{"arrow_left.png", {40, 40}}, [](QPainter& p) { drawSoftArrow(p, 3); }},
             {{"arrow_up_pressed.png", {45, 45}}, drawCrispUpArrow},
+            {{"icon.png", {64, 64}}, drawIcon, QImage::Format_ARGB32},
         };
     }();
     return all;
@@ -234,8 +249,8 @@ QImage drawPicture(const QString& fileName, int scale)
         if (recipe.spec.fileName != fileName) {
             continue;
         }
-        QImage image(recipe.spec.size * scale, QImage::Format_RGB32);
-        image.fill(black);
+        QImage image(recipe.spec.size * scale, recipe.format);
+        image.fill(recipe.format == QImage::Format_RGB32 ? black : qRgba(0, 0, 0, 0));
         QPainter painter(&image);
         painter.scale(scale, scale);
         recipe.draw(painter);
