@@ -15,7 +15,7 @@ inline constexpr std::int16_t gridOrigin = 50;
 // Junction code of every cell, rows by top (50 + 620 r), columns by left
 // (50 + 620 c). Only the code of the cell being left decides a move, so
 // some passages are one-way.
-inline constexpr std::array<std::array<std::int8_t, mazeColumns>, mazeRows> junctionTable{{
+inline constexpr std::array<std::array<std::int16_t, mazeColumns>, mazeRows> junctionTable{{
     {6, 8, 8, 8, 8, 8, 2, 8, 8, 2, 8, 8, 2, 8, 2, 2, 2, 7},
     {10, 1, 1, 1, 1, 1, 10, 0, 0, 10, 0, 0, 10, 0, 4, 1, 1, 5},
     {10, 1, 1, 1, 1, 1, 10, 0, 0, 10, 0, 0, 10, 0, 4, 1, 1, 5},

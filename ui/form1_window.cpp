@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <exception>
-#include <ranges>
 
 namespace croquel::ui {
 
@@ -28,7 +27,42 @@ QPoint pixelPosition(const PictureBox& box)
     return {toPixels(box.Left), toPixels(box.Top)};
 }
 
+QLabel* makeLabel(const ControlLayout& child, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(child.caption.data(), qsizetype(child.caption.size())), parent);
+    label->setGeometry(pixelRect(child));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    QPalette face = label->palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    face.setColor(QPalette::WindowText, face.color(QPalette::ButtonText));
+    label->setPalette(face);
+    return label;
+}
+
+PictureWidget* makePicture(const ControlLayout& child, qreal devicePixelRatio, QWidget* parent)
+{
+    auto* picture = new PictureWidget(loadPicture(pictureFile(child.picture), devicePixelRatio), parent);
+    picture->setGeometry(pixelRect(child));
+    const QSize covered = picture->pixmap().deviceIndependentSize().toSize();
+    // A picture that covers its whole box saves painting what lies below.
+    picture->setAttribute(Qt::WA_OpaquePaintEvent,
+                          covered.width() >= picture->width() && covered.height() >= picture->height());
+    return picture;
+}
+
 }  // namespace
+
+QString controlName(const ControlLayout& child)
+{
+    switch (child.kind) {
+    case ControlKind::PictureBox: return QStringLiteral("Picture%1").arg(child.number);
+    case ControlKind::Image: return QStringLiteral("Image%1").arg(child.number);
+    case ControlKind::Label: return QStringLiteral("Label%1").arg(child.number);
+    }
+    return {};
+}
 
 int toPixels(double twips)
 {
@@ -124,42 +158,17 @@ void Form1Window::buildChildren()
     setCentralWidget(playfield_);
 
     const qreal ratio = devicePixelRatioF();
-    // Created bottom-most first: a later sibling is drawn above an earlier one.
-    for (const ControlLayout& child : std::views::reverse(form1Children)) {
+    // Listed top-most first; each new child is lowered beneath those before.
+    for (const ControlLayout& child : form1Children) {
+        const auto slot = static_cast<std::size_t>(child.number);
         QWidget* widget = nullptr;
-        if (child.kind == ControlKind::Label) {
-            auto* label =
-                new QLabel(QString::fromUtf8(child.caption.data(), qsizetype(child.caption.size())), playfield_);
-            label->setObjectName(QStringLiteral("Label%1").arg(child.number));
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setAutoFillBackground(true);
-            QPalette face = label->palette();
-            face.setColor(QPalette::Window, face.color(QPalette::Button));
-            face.setColor(QPalette::WindowText, face.color(QPalette::ButtonText));
-            label->setPalette(face);
-            labels_[static_cast<std::size_t>(child.number)] = label;
-            widget = label;
-        } else {
-            const QPixmap pixmap = loadPicture(pictureFile(child.picture), ratio);
-            auto* picture = new PictureWidget(pixmap, playfield_);
-            const bool isBox = child.kind == ControlKind::PictureBox;
-            picture->setObjectName(QStringLiteral("%1%2").arg(isBox ? "Picture" : "Image").arg(child.number));
-            const auto slot = static_cast<std::size_t>(child.number);
-            if (isBox) {
-                sprites_[slot] = picture;
-            } else {
-                images_[slot] = picture;
-            }
-            widget = picture;
+        switch (child.kind) {
+        case ControlKind::Label: widget = labels_[slot] = makeLabel(child, playfield_); break;
+        case ControlKind::PictureBox: widget = sprites_[slot] = makePicture(child, ratio, playfield_); break;
+        case ControlKind::Image: widget = images_[slot] = makePicture(child, ratio, playfield_); break;
         }
-        widget->setGeometry(pixelRect(child));
-        if (auto* picture = qobject_cast<PictureWidget*>(widget)) {
-            const QSize covered = picture->pixmap().deviceIndependentSize().toSize();
-            // A picture that covers its whole box saves painting what lies below.
-            picture->setAttribute(Qt::WA_OpaquePaintEvent,
-                                  covered.width() >= widget->width() && covered.height() >= widget->height());
-        }
+        widget->setObjectName(controlName(child));
+        widget->lower();
     }
 }
 

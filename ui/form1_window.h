@@ -74,6 +74,9 @@ private:
 // Twips to whole pixels, as the window places every child.
 int toPixels(double twips);
 
+// The layout name of a child: "Picture5", "Image18", "Label2".
+QString controlName(const ControlLayout& child);
+
 // Caption of the game window.
 QString form1Caption();
 

@@ -2,9 +2,11 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace croquel::ui {
 
-PictureWidget::PictureWidget(const QPixmap& pixmap, QWidget* parent) : QWidget(parent), pixmap_(pixmap) {}
+PictureWidget::PictureWidget(QPixmap pixmap, QWidget* parent) : QWidget(parent), pixmap_(std::move(pixmap)) {}
 
 void PictureWidget::paintEvent(QPaintEvent* /*event*/)
 {

@@ -9,7 +9,7 @@ namespace croquel::ui {
 class PictureWidget final : public QWidget {
     Q_OBJECT
 public:
-    PictureWidget(const QPixmap& pixmap, QWidget* parent);
+    PictureWidget(QPixmap pixmap, QWidget* parent);
 
     const QPixmap& pixmap() const { return pixmap_; }
 

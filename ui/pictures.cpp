@@ -32,7 +32,7 @@ QPixmap loadPicture(const QString& fileName, qreal devicePixelRatio)
             return sharp;
         }
     }
-    return QPixmap(path);
+    return {path};
 }
 
 }  // namespace croquel::ui

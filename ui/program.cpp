@@ -85,7 +85,7 @@ void Program::showSecondary(QPointer<SecondaryWindow>& window, const WindowLayou
     window->activateWindow();
 }
 
-void Program::watchLifetime(QWidget* window)
+void Program::watchLifetime(QWidget* window) const
 {
     // Queued: the window's own pointer is cleared only once it is gone.
     connect(window, &QObject::destroyed, this, &Program::quitWhenNoWindowLeft, Qt::QueuedConnection);

@@ -53,7 +53,7 @@ public:
 private:
     void installPlatform();
     void showSecondary(QPointer<SecondaryWindow>& window, const WindowLayout& layout);
-    void watchLifetime(QWidget* window);
+    void watchLifetime(QWidget* window) const;
     void quitWhenNoWindowLeft();
 
     Module1 module1_;

@@ -20,16 +20,6 @@ using croquel::ui::toPixels;
 
 namespace {
 
-QString nameOf(const ControlLayout& child)
-{
-    switch (child.kind) {
-    case ControlKind::PictureBox: return QStringLiteral("Picture%1").arg(child.number);
-    case ControlKind::Image: return QStringLiteral("Image%1").arg(child.number);
-    case ControlKind::Label: return QStringLiteral("Label%1").arg(child.number);
-    }
-    return {};
-}
-
 bool near(QColor actual, QColor expected, int tolerance = 40)
 {
     return std::abs(actual.red() - expected.red()) <= tolerance
@@ -128,7 +118,7 @@ private slots:
     {
         QWidget* field = window().playfield();
         for (const ControlLayout& child : form1Children) {
-            const QString name = nameOf(child);
+            const QString name = ui::controlName(child);
             auto* widget = field->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
             QVERIFY2(widget, qPrintable(name));
             QCOMPARE(widget->size(), QSize(toPixels(child.width), toPixels(child.height)));
@@ -147,7 +137,7 @@ private slots:
         }
         QStringList expected;
         for (const ControlLayout& child : form1Children) {
-            expected << nameOf(child);
+            expected << ui::controlName(child);
         }
         QCOMPARE(stack, expected);
         QCOMPARE(field->findChild<QLabel*>("Label1")->text(), QStringLiteral("Label1"));

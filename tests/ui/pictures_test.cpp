@@ -9,8 +9,6 @@
 #include <QSet>
 #include <QTest>
 
-#include <ranges>
-
 using namespace croquel;
 
 namespace {
@@ -38,7 +36,8 @@ QImage wallsOfTheGameWindow()
     QImage canvas(ui::toPixels(form1ClientWidth), ui::toPixels(form1ClientHeight), QImage::Format_RGB32);
     canvas.fill(Qt::black);
     QPainter painter(&canvas);
-    for (const ControlLayout& child : std::views::reverse(form1Children)) {
+    for (auto it = form1Children.rbegin(); it != form1Children.rend(); ++it) {
+        const ControlLayout& child = *it;
         if (child.kind == ControlKind::Image && child.picture != Picture::Pellet) {
             painter.drawImage(ui::toPixels(child.left), ui::toPixels(child.top),
                               resource(ui::pictureFile(child.picture)));

@@ -280,7 +280,8 @@ private slots:
         const std::size_t after = mallinfo2().uordblks;
         QCOMPARE(int(QApplication::allWidgets().size()), widgetsBefore);
         // One lost window would be kilobytes per cycle; allow under 64 bytes.
-        QVERIFY2(after < before + 64 * 1000, qPrintable(QString("heap grew by %1 bytes").arg(qint64(after - before))));
+        QVERIFY2(after < before + std::size_t{64} * 1000,
+                 qPrintable(QString("heap grew by %1 bytes").arg(qint64(after - before))));
     }
 };
 

@@ -22,7 +22,7 @@ const QColor buttonGrey{0xDE, 0xDE, 0xDE};
 // Picture pixel ranges are inclusive, so x 68-233 spans 166 pixels.
 QRectF span(qreal x0, qreal y0, qreal x1, qreal y1)
 {
-    return QRectF(QPointF(x0, y0), QPointF(x1 + 1, y1 + 1));
+    return {QPointF(x0, y0), QPointF(x1 + 1, y1 + 1)};
 }
 
 QPainterPath rounded(const QRectF& rect, qreal radius = cornerRadius)
