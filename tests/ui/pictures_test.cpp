@@ -55,17 +55,31 @@ private slots:
     // resolutions, so the two cannot drift apart.
     void compiledPicturesAreTheGeneratorsDrawings()
     {
-        for (const assets::PictureSpec& spec : assets::allPictures()) {
+        for (const assets::PictureEntry& entry : assets::allPictures()) {
             const auto withAlpha = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };
-            const QImage stored = withAlpha(QImage(":/pictures/" + spec.fileName));
-            QCOMPARE(stored.size(), spec.size);
-            QVERIFY2(stored == withAlpha(assets::drawPicture(spec.fileName, 1)), qPrintable(spec.fileName));
-            const QString sharpName = QString(spec.fileName).replace(".png", "@2x.png");
+            const QImage stored = withAlpha(QImage(":/pictures/" + entry.fileName));
+            QCOMPARE(stored.size(), entry.size);
+            QVERIFY2(stored == withAlpha(assets::drawPicture(entry.fileName, 1)), qPrintable(entry.fileName));
+            const QString sharpName = QString(entry.fileName).replace(".png", "@2x.png");
             const QImage sharp = withAlpha(QImage(":/pictures/" + sharpName));
-            QCOMPARE(sharp.size(), spec.size * 2);
-            QVERIFY2(sharp == withAlpha(assets::drawPicture(spec.fileName, 2)), qPrintable(sharpName));
+            QCOMPARE(sharp.size(), entry.size * 2);
+            QVERIFY2(sharp == withAlpha(assets::drawPicture(entry.fileName, 2)), qPrintable(sharpName));
         }
         QVERIFY(assets::drawPicture("missing.png", 1).isNull());
+    }
+
+    // High-density screens get the double-resolution drawing, shown at the
+    // same size on screen.
+    void sharpPicturesOnHighDensityScreens()
+    {
+        const QPixmap normal = ui::loadPicture("chaser.png", 1.0);
+        QCOMPARE(normal.size(), QSize(40, 45));
+        QCOMPARE(normal.devicePixelRatio(), 1.0);
+        const QPixmap sharp = ui::loadPicture("chaser.png", 2.0);
+        QCOMPARE(sharp.size(), QSize(80, 90));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(40, 45));
+        QVERIFY(ui::loadPicture("missing.png", 2.0).isNull());
     }
 
     void gamePicturesHaveTheirDescribedSizes()

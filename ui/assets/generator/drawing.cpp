@@ -196,7 +196,7 @@ void drawIcon(QPainter& painter)
 }
 
 struct Recipe {
-    PictureSpec spec;
+    PictureEntry entry;
     std::function<void(QPainter&)> draw;
     QImage::Format format = QImage::Format_RGB32;  // opaque, black where nothing is drawn
 };
@@ -231,12 +231,12 @@ const std::vector<Recipe>& recipes()
 
 }  // namespace
 
-const std::vector<PictureSpec>& allPictures()
+const std::vector<PictureEntry>& allPictures()
 {
-    static const std::vector<PictureSpec> specs = [] {
-        std::vector<PictureSpec> list;
+    static const std::vector<PictureEntry> specs = [] {
+        std::vector<PictureEntry> list;
         for (const Recipe& recipe : recipes()) {
-            list.push_back(recipe.spec);
+            list.push_back(recipe.entry);
         }
         return list;
     }();
@@ -246,10 +246,10 @@ const std::vector<PictureSpec>& allPictures()
 QImage drawPicture(const QString& fileName, int scale)
 {
     for (const Recipe& recipe : recipes()) {
-        if (recipe.spec.fileName != fileName) {
+        if (recipe.entry.fileName != fileName) {
             continue;
         }
-        QImage image(recipe.spec.size * scale, recipe.format);
+        QImage image(recipe.entry.size * scale, recipe.format);
         image.fill(recipe.format == QImage::Format_RGB32 ? black : qRgba(0, 0, 0, 0));
         QPainter painter(&image);
         painter.scale(scale, scale);

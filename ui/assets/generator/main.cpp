@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    for (const croquel::assets::PictureSpec& picture : croquel::assets::allPictures()) {
+    for (const croquel::assets::PictureEntry& picture : croquel::assets::allPictures()) {
         for (int scale : {1, 2}) {
             QString name = picture.fileName;
             if (scale == 2) {
