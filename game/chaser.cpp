@@ -46,6 +46,21 @@ std::int16_t randomBase(RandomSource& random)
     return static_cast<std::int16_t>(std::clamp(draw, 0.0, 9.0));
 }
 
+// One axis of the distance to the player. Equal coordinates leave the last
+// measurement of that axis standing; playerFirst is 1 when the player has
+// the smaller coordinate (above, or to the left).
+void measureAxis(std::int16_t player, std::int16_t chaser, std::int16_t& gap, std::int16_t& playerFirst)
+{
+    if (player > chaser) {
+        gap = checked16(long{player} - chaser);
+        playerFirst = 0;
+    }
+    if (player < chaser) {
+        gap = checked16(long{chaser} - player);
+        playerFirst = 1;
+    }
+}
+
 struct ChaserMove {
     Direction direction;
     float PictureBox::*coordinate;
@@ -98,23 +113,8 @@ void Form1::Timer3_Timer()
     module_.left = Picture5.leftTwips();
     LookupJunction(module_);
 
-    // Equal coordinates leave the last measurement of that axis standing.
-    if (savetop > module_.top) {
-        gapv = checked16(long{savetop} - module_.top);
-        upflag = 0;
-    }
-    if (savetop < module_.top) {
-        gapv = checked16(long{module_.top} - savetop);
-        upflag = 1;
-    }
-    if (saveleft > module_.left) {
-        gaph = checked16(long{saveleft} - module_.left);
-        leftflag = 0;
-    }
-    if (saveleft < module_.left) {
-        gaph = checked16(long{module_.left} - saveleft);
-        leftflag = 1;
-    }
+    measureAxis(savetop, module_.top, gapv, upflag);
+    measureAxis(saveleft, module_.left, gaph, leftflag);
 
     if (gapv > gaph) {
         if (upflag == 0) {

@@ -1,8 +1,5 @@
 #include "form1.h"
 
-#include <stdexcept>
-#include <utility>
-
 namespace croquel {
 
 Form1::Form1(Module1& module, Platform platform) : module_(module), platform_(platform)
@@ -19,35 +16,32 @@ Form1::Form1(Module1& module, Platform platform) : module_(module), platform_(pl
     }
 }
 
+namespace {
+
+constexpr std::array<PictureBox Form1::*, 5> pictureMembers{&Form1::Picture1, &Form1::Picture2, &Form1::Picture3,
+                                                            &Form1::Picture4, &Form1::Picture5};
+constexpr std::array<Label Form1::*, 2> labelMembers{&Form1::Label1, &Form1::Label2};
+
+}  // namespace
+
 PictureBox& Form1::picture(int number)
 {
-    return const_cast<PictureBox&>(std::as_const(*this).picture(number));
+    return this->*pictureMembers.at(static_cast<std::size_t>(number - 1));
 }
 
 const PictureBox& Form1::picture(int number) const
 {
-    switch (number) {
-    case 1: return Picture1;
-    case 2: return Picture2;
-    case 3: return Picture3;
-    case 4: return Picture4;
-    case 5: return Picture5;
-    default: throw std::out_of_range("no Picture" + std::to_string(number));
-    }
+    return this->*pictureMembers.at(static_cast<std::size_t>(number - 1));
 }
 
 Label& Form1::label(int number)
 {
-    return const_cast<Label&>(std::as_const(*this).label(number));
+    return this->*labelMembers.at(static_cast<std::size_t>(number - 1));
 }
 
 const Label& Form1::label(int number) const
 {
-    switch (number) {
-    case 1: return Label1;
-    case 2: return Label2;
-    default: throw std::out_of_range("no Label" + std::to_string(number));
-    }
+    return this->*labelMembers.at(static_cast<std::size_t>(number - 1));
 }
 
 void Form1::Form_Load()

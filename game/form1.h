@@ -26,6 +26,8 @@ public:
     // Chaser: measure, weigh and move (every 200 ms).
     void Timer3_Timer();
 
+    // Picture<n> for n in 1..5 and Label<n> for n in 1..2, by number;
+    // std::out_of_range for any other n.
     PictureBox& picture(int number);
     const PictureBox& picture(int number) const;
     Label& label(int number);
