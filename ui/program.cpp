@@ -70,10 +70,6 @@ void Program::start()
     form1_->show();
 }
 
-}  // namespace croquel::ui
-
-namespace croquel::ui {
-
 void Program::showSecondary(QPointer<SecondaryWindow>& window, const WindowLayout& layout)
 {
     if (!window) {
