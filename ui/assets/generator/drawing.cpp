@@ -233,14 +233,14 @@ const std::vector<Recipe>& recipes()
 
 const std::vector<PictureEntry>& allPictures()
 {
-    static const std::vector<PictureEntry> specs = [] {
+    static const std::vector<PictureEntry> entries = [] {
         std::vector<PictureEntry> list;
         for (const Recipe& recipe : recipes()) {
             list.push_back(recipe.entry);
         }
         return list;
     }();
-    return specs;
+    return entries;
 }
 
 QImage drawPicture(const QString& fileName, int scale)
