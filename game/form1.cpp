@@ -21,6 +21,7 @@ namespace {
 constexpr std::array<PictureBox Form1::*, 5> pictureMembers{&Form1::Picture1, &Form1::Picture2, &Form1::Picture3,
                                                             &Form1::Picture4, &Form1::Picture5};
 constexpr std::array<Label Form1::*, 2> labelMembers{&Form1::Label1, &Form1::Label2};
+constexpr std::array<Timer Form1::*, 3> timerMembers{&Form1::Timer1, &Form1::Timer2, &Form1::Timer3};
 
 }  // namespace
 
@@ -44,24 +45,39 @@ const Label& Form1::label(int number) const
     return this->*labelMembers.at(static_cast<std::size_t>(number - 1));
 }
 
+Timer& Form1::timer(int number)
+{
+    return this->*timerMembers.at(static_cast<std::size_t>(number - 1));
+}
+
+const Timer& Form1::timer(int number) const
+{
+    return this->*timerMembers.at(static_cast<std::size_t>(number - 1));
+}
+
+std::array<PictureBox*, 4> Form1::playerImages()
+{
+    return {&Picture1, &Picture2, &Picture3, &Picture4};
+}
+
 void Form1::Form_Load()
 {
     module_.top = 50;
     module_.left = 50;
     Picture5.setTop(3150);
     Picture5.setLeft(4390);
-    for (PictureBox* image : {&Picture1, &Picture2, &Picture3, &Picture4}) {
+    for (PictureBox* image : playerImages()) {
         image->setTop(module_.top);
         image->setLeft(module_.left);
-        image->Visible = image == &Picture1;
     }
+    showPlayerImage(&Picture1);
     points = 0;
 }
 
-void Form1::showPlayerImage(const PictureBox& shown)
+void Form1::showPlayerImage(const PictureBox* shown)
 {
-    for (PictureBox* image : {&Picture1, &Picture2, &Picture3, &Picture4}) {
-        image->Visible = image == &shown;
+    for (PictureBox* image : playerImages()) {
+        image->Visible = image == shown;
     }
 }
 

@@ -26,12 +26,15 @@ public:
     // Chaser: measure, weigh and move (every 200 ms).
     void Timer3_Timer();
 
-    // Picture<n> for n in 1..5 and Label<n> for n in 1..2, by number;
+    // Picture<n> for n in 1..5, Label<n> for n in 1..2 and Timer<n> for n
+    // in 1..3, by number;
     // std::out_of_range for any other n.
     PictureBox& picture(int number);
     const PictureBox& picture(int number) const;
     Label& label(int number);
     const Label& label(int number) const;
+    Timer& timer(int number);
+    const Timer& timer(int number) const;
 
     // Controls, created from the layout.
     PictureBox Picture1, Picture2, Picture3, Picture4, Picture5;
@@ -49,7 +52,10 @@ public:
     std::int16_t saveleft = 0;
 
 private:
-    void showPlayerImage(const PictureBox& shown);
+    // The player's four facings, Picture1 to Picture4, in that order.
+    std::array<PictureBox*, 4> playerImages();
+    // Shows that one facing and hides the others; nullptr hides all four.
+    void showPlayerImage(const PictureBox* shown);
 
     Module1& module_;
     Platform platform_;

@@ -36,7 +36,7 @@ void Form1::Timer1_Timer()
         PictureBox& image = this->*move.image;
         image.setTop(module_.top);
         image.setLeft(module_.left);
-        showPlayerImage(image);
+        showPlayerImage(&image);
         // The next key is tested against the cell just entered: testing two
         // keys against the starting cell could end a tick on a wall, where
         // the player would be stuck and the game could never end.

@@ -20,9 +20,7 @@ void Form1::Timer2_Timer()
         return;
     }
 
-    for (PictureBox* image : {&Picture1, &Picture2, &Picture3, &Picture4}) {
-        image->Visible = false;
-    }
+    showPlayerImage(nullptr);  // the player vanishes, whichever way it faced
     // Stopped before the box: ticks still arrive while it waits, and a
     // second capture would stack a second box on the first.
     for (Timer* timer : {&Timer1, &Timer2, &Timer3}) {

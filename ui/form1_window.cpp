@@ -3,12 +3,12 @@
 #include "picture_widget.h"
 #include "pictures.h"
 #include "secondary_layouts.h"
+#include "window_support.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <cmath>
 #include <exception>
@@ -29,7 +29,7 @@ QPoint pixelPosition(const PictureBox& box)
 
 QLabel* makeLabel(const ControlLayout& child, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(child.caption.data(), qsizetype(child.caption.size())), parent);
+    auto* label = new QLabel(toQString(child.caption), parent);
     label->setGeometry(pixelRect(child));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,8 +71,7 @@ int toPixels(double twips)
 
 QString form1Caption()
 {
-    return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ')
-           + QLatin1String(webAddress.data(), static_cast<qsizetype>(webAddress.size()));
+    return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ') + toQString(webAddress);
 }
 
 // Draws the controls before the box waits, so the player is seen gone and
@@ -108,10 +107,9 @@ Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, 
 
     const std::array<void (Form1Window::*)(), 3> ticks{&Form1Window::tickTimer1, &Form1Window::tickTimer2,
                                                        &Form1Window::tickTimer3};
-    const std::array<const Timer*, 3> timerControls{&form_->Timer1, &form_->Timer2, &form_->Timer3};
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         timers_[i].setObjectName(QStringLiteral("Timer%1").arg(i + 1));
-        timers_[i].setInterval(timerControls[i]->Interval);
+        timers_[i].setInterval(form_->timer(static_cast<int>(i) + 1).Interval);
         connect(&timers_[i], &QTimer::timeout, this, ticks[i]);
     }
 
@@ -119,11 +117,7 @@ Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, 
     render();
 
     setFixedSize(sizeHint());
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 Form1Window::~Form1Window() = default;
@@ -239,9 +233,8 @@ void Form1Window::render()
             widget->setText(text);
         }
     }
-    const std::array<const Timer*, 3> controls{&form_->Timer1, &form_->Timer2, &form_->Timer3};
     for (std::size_t i = 0; i < timers_.size(); ++i) {
-        const bool enabled = controls[i]->Enabled && !halted_;
+        const bool enabled = form_->timer(static_cast<int>(i) + 1).Enabled && !halted_;
         if (timers_[i].isActive() != enabled) {
             enabled ? timers_[i].start() : timers_[i].stop();
         }

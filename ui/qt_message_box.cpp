@@ -1,5 +1,7 @@
 #include "qt_message_box.h"
 
+#include "window_support.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -18,16 +20,11 @@ QMessageBox::Icon iconOf(int style)
     }
 }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 int QtMessageBox::show(std::string_view prompt, int style, std::string_view title)
 {
-    QMessageBox box(iconOf(style), fromUtf8(title), fromUtf8(prompt), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(iconOf(style), toQString(title), toQString(prompt), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
     return 1;  // OK, the only button of the styles the game uses
 }

@@ -2,13 +2,13 @@
 
 #include "form1_window.h"
 #include "pictures.h"
+#include "window_support.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <map>
@@ -18,11 +18,6 @@ namespace croquel::ui {
 namespace {
 
 constexpr int lineWidth = 2;
-
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QRect pixelRect(const ChildLayout& child)
 {
@@ -44,7 +39,7 @@ class LineWidget final : public QWidget {
 public:
     LineWidget(const LineLayout& line, QWidget* parent) : QWidget(parent)
     {
-        setObjectName(text(line.name));
+        setObjectName(toQString(line.name));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         const QPoint from(toPixels(line.x1), toPixels(line.y1));
         const QPoint to(toPixels(line.x2), toPixels(line.y2));
@@ -70,11 +65,11 @@ QPushButton* pictureButton(const ChildLayout& child, QWidget* parent)
 {
     auto* button = new QPushButton(parent);
     const qreal ratio = button->devicePixelRatioF();
-    const QPixmap normal = loadPicture(text(child.text), ratio);
+    const QPixmap normal = loadPicture(toQString(child.text), ratio);
     QIcon icon(normal);
     button->setIconSize(normal.deviceIndependentSize().toSize());
     if (!child.pressedPicture.empty()) {
-        const QPixmap pressed = loadPicture(text(child.pressedPicture), ratio);
+        const QPixmap pressed = loadPicture(toQString(child.pressedPicture), ratio);
         icon.addPixmap(pressed, QIcon::Disabled);
         const QIcon pressedIcon(pressed);
         // Buttons show one picture per state; the pressed one only while down.
@@ -95,18 +90,18 @@ QPushButton* pictureButton(const ChildLayout& child, QWidget* parent)
 QWidget* createChild(const ChildLayout& child, QWidget* parent)
 {
     switch (child.kind) {
-    case ChildKind::Frame: return new QGroupBox(text(child.text), parent);
+    case ChildKind::Frame: return new QGroupBox(toQString(child.text), parent);
     case ChildKind::PictureButton: return pictureButton(child, parent);
-    case ChildKind::Button: return new QPushButton(text(child.text), parent);
+    case ChildKind::Button: return new QPushButton(toQString(child.text), parent);
     case ChildKind::Label:
     case ChildKind::CentredLabel: {
-        auto* label = new QLabel(text(child.text), parent);
+        auto* label = new QLabel(toQString(child.text), parent);
         label->setWordWrap(true);
         label->setAlignment((child.kind == ChildKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return label;
     }
     case ChildKind::TextBox: {
-        auto* box = new QLineEdit(text(child.text), parent);
+        auto* box = new QLineEdit(toQString(child.text), parent);
         box->setCursorPosition(0);  // show the address from its start
         return box;
     }
@@ -119,19 +114,17 @@ QWidget* createChild(const ChildLayout& child, QWidget* parent)
 SecondaryWindow::SecondaryWindow(const WindowLayout& layout) : QWidget(nullptr, flagsOf(layout.frame))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(text(layout.name));
-    setWindowTitle(text(layout.caption));
+    setObjectName(toQString(layout.name));
+    setWindowTitle(toQString(layout.caption));
     const QSize client(toPixels(layout.clientWidth), toPixels(layout.clientHeight));
     if (layout.frame == FrameKind::FixedTool) {
         setFixedSize(client);
-        if (const QScreen* screen = this->screen()) {
-            move(screen->availableGeometry().center() - rect().center());
-        }
+        centreOnScreen(*this);
     } else {
         resize(client);
     }
     buildChildren(layout);
-    if (auto* quit = findChild<QPushButton*>(text(layout.quitButton))) {
+    if (auto* quit = findChild<QPushButton*>(toQString(layout.quitButton))) {
         connect(quit, &QPushButton::clicked, this, &QWidget::close);
     }
 }
@@ -142,7 +135,7 @@ void SecondaryWindow::buildChildren(const WindowLayout& layout)
     std::map<int, QWidget*> byTabIndex;
     auto place = [&](const ChildLayout& child) {
         QWidget* widget = createChild(child, child.inFrame && frame ? frame : this);
-        widget->setObjectName(text(child.name));
+        widget->setObjectName(toQString(child.name));
         widget->setGeometry(pixelRect(child));
         byTabIndex[child.tabIndex] = widget;
         return widget;

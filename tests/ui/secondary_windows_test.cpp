@@ -3,6 +3,7 @@
 #include "program.h"
 #include "secondary_layouts.h"
 #include "secondary_window.h"
+#include "window_support.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -27,11 +28,6 @@ namespace {
 QRect pixels(int left, int top, int width, int height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
-}
-
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 void flushDeletes()
@@ -80,14 +76,14 @@ private slots:
     {
         menu("lieninter");
         auto* address = program().form4()->findChild<QLineEdit*>("Text1");
-        QCOMPARE(address->text(), text(ui::webAddress));
+        QCOMPARE(address->text(), ui::toQString(ui::webAddress));
         QTest::keyClicks(address, "edited");
-        QVERIFY(address->text() != text(ui::webAddress));
+        QVERIFY(address->text() != ui::toQString(ui::webAddress));
         program().form4()->findChild<QPushButton*>("Command1")->click();
         flushDeletes();
         QVERIFY(!program().form4());
         menu("lieninter");
-        QCOMPARE(program().form4()->findChild<QLineEdit*>("Text1")->text(), text(ui::webAddress));
+        QCOMPARE(program().form4()->findChild<QLineEdit*>("Text1")->text(), ui::toQString(ui::webAddress));
 
         for (const char* item : {"commandes", "apropos"}) {
             menu(item);
@@ -198,7 +194,7 @@ private slots:
         const ui::WindowLayout& layout = form == 2 ? ui::form2Layout : form == 3 ? ui::form3Layout : ui::form4Layout;
         menu(form == 2 ? "commandes" : form == 3 ? "apropos" : "lieninter");
         SecondaryWindow* window = form == 2 ? program().form2() : form == 3 ? program().form3() : program().form4();
-        QCOMPARE(window->windowTitle(), text(layout.caption));
+        QCOMPARE(window->windowTitle(), ui::toQString(layout.caption));
         QCOMPARE(window->size(), QSize(toPixels(layout.clientWidth), toPixels(layout.clientHeight)));
         const bool tool = layout.frame == ui::FrameKind::FixedTool;
         QCOMPARE(window->windowType() == Qt::Tool, tool);
@@ -207,18 +203,18 @@ private slots:
 
         QList<QWidget*> focusable;
         for (const ui::ChildLayout& child : layout.children) {
-            auto* widget = window->findChild<QWidget*>(text(child.name));
+            auto* widget = window->findChild<QWidget*>(ui::toQString(child.name));
             QVERIFY2(widget, child.name.data());
             QCOMPARE(widget->geometry(), pixels(child.left, child.top, child.width, child.height));
             QCOMPARE(widget->parentWidget()->objectName(), child.inFrame ? QString("Frame1") : window->objectName());
             if (auto* label = qobject_cast<QLabel*>(widget)) {
-                QCOMPARE(label->text(), text(child.text));
+                QCOMPARE(label->text(), ui::toQString(child.text));
                 QVERIFY(label->wordWrap());
             } else if (auto* button = qobject_cast<QPushButton*>(widget);
                        button && child.kind == ui::ChildKind::Button) {
-                QCOMPARE(button->text(), text(child.text));
+                QCOMPARE(button->text(), ui::toQString(child.text));
             } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-                QCOMPARE(frame->title(), text(child.text));
+                QCOMPARE(frame->title(), ui::toQString(child.text));
             }
             if (widget->focusPolicy() != Qt::NoFocus) {
                 focusable << widget;
@@ -233,7 +229,7 @@ private slots:
             QCOMPARE(next, focusable[i + 1]);
         }
         for (const ui::LineLayout& line : layout.lines) {
-            auto* widget = window->findChild<QWidget*>(text(line.name));
+            auto* widget = window->findChild<QWidget*>(ui::toQString(line.name));
             QVERIFY2(widget, line.name.data());
             QVERIFY(widget->geometry().contains(QPoint(toPixels(line.x1), toPixels(line.y1))));
             QVERIFY(widget->geometry().contains(QPoint(toPixels(line.x2), toPixels(line.y2))));
