@@ -16,10 +16,15 @@ std::uint64_t splitmix64(std::uint64_t& state)
 
 }  // namespace
 
-void ClockRandom::reseed()
+std::int64_t ClockRandom::systemClock()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    state_ ^= static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+}
+
+void ClockRandom::reseed()
+{
+    state_ ^= static_cast<std::uint64_t>(clock_());
     splitmix64(state_);
 }
 
