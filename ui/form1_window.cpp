@@ -3,14 +3,16 @@
 #include "picture_widget.h"
 #include "pictures.h"
 #include "secondary_layouts.h"
+#include "window_manager.h"
 #include "window_support.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 
-#include <cmath>
 #include <exception>
 
 namespace croquel::ui {
@@ -64,11 +66,6 @@ QString controlName(const ControlLayout& child)
     return {};
 }
 
-int toPixels(double twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 QString form1Caption()
 {
     return QString(79, u' ') + QStringLiteral("CROQUEL") + QString(55, u' ') + toQString(webAddress);
@@ -117,6 +114,7 @@ Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, 
     render();
 
     setFixedSize(sizeHint());
+    keepOffTaskBar(*this);
     centreOnScreen(*this);
 }
 
@@ -262,6 +260,20 @@ void Form1Window::closeEvent(QCloseEvent* event)
     halted_ = true;
     stopTimers();
     event->accept();
+}
+
+void Form1Window::keyPressEvent(QKeyEvent* event)
+{
+    // F10 selects the menu bar as a tap of Alt does; from there the menu bar
+    // handles the keys itself (Down or Enter opens the menu, Escape leaves).
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        QKeyEvent altDown(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &altDown);
+        QCoreApplication::sendEvent(this, &altUp);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace croquel::ui

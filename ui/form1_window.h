@@ -51,6 +51,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class DrawFirstMessageBox;
@@ -70,9 +71,6 @@ private:
     std::array<QLabel*, 3> labels_{};                       // [1]..[2]
     bool halted_ = false;                                   // failed or unloaded: no handler runs any more
 };
-
-// Twips to whole pixels, as the window places every child.
-int toPixels(double twips);
 
 // The layout name of a child: "Picture5", "Image18", "Label2".
 QString controlName(const ControlLayout& child);

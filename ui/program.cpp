@@ -62,6 +62,7 @@ void Program::start()
         return;
     }
     form1_ = new Form1Window(module1_, keys_, random_, messageBox_);
+    qtMessageBox_.setOwner(form1_);
     watchLifetime(form1_);
     connect(form1_, &Form1Window::failed, this, [this](const QString& message) { reportFatal_(message); });
     connect(form1_, &Form1Window::commandesClicked, this, &Program::showForm2);

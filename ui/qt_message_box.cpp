@@ -20,11 +20,29 @@ QMessageBox::Icon iconOf(int style)
     }
 }
 
+// A message box centred over its owner, frame and all. Qt places a dialog
+// by its client area once the native window exists, which on X11 leaves it
+// a title bar's height too high.
+class CentredMessageBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);  // settles the size
+        if (QWidget* owner = parentWidget()) {
+            centreOn(*this, owner->window()->frameGeometry());
+        }
+    }
+};
+
 }  // namespace
 
 int QtMessageBox::show(std::string_view prompt, int style, std::string_view title)
 {
-    QMessageBox box(iconOf(style), toQString(title), toQString(prompt), QMessageBox::Ok, QApplication::activeWindow());
+    QWidget* over = owner_ ? owner_.data() : QApplication::activeWindow();
+    CentredMessageBox box(iconOf(style), toQString(title), toQString(prompt), QMessageBox::Ok, over);
     box.exec();
     return 1;  // OK, the only button of the styles the game uses
 }

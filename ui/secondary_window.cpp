@@ -1,7 +1,7 @@
 #include "secondary_window.h"
 
-#include "form1_window.h"
 #include "pictures.h"
+#include "window_manager.h"
 #include "window_support.h"
 
 #include <QGroupBox>
@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <map>
@@ -61,37 +63,62 @@ private:
     QPoint to_;
 };
 
-QPushButton* pictureButton(const ChildLayout& child, QWidget* parent)
-{
-    auto* button = new QPushButton(parent);
-    const qreal ratio = button->devicePixelRatioF();
-    const QPixmap normal = loadPicture(toQString(child.text), ratio);
-    QIcon icon(normal);
-    button->setIconSize(normal.deviceIndependentSize().toSize());
-    if (!child.pressedPicture.empty()) {
-        const QPixmap pressed = loadPicture(toQString(child.pressedPicture), ratio);
-        icon.addPixmap(pressed, QIcon::Disabled);
-        const QIcon pressedIcon(pressed);
-        // Buttons show one picture per state; the pressed one only while down.
-        QObject::connect(button, &QPushButton::pressed, button,
-                         [button, pressedIcon, size = pressed.deviceIndependentSize().toSize()] {
-                             button->setIcon(pressedIcon);
-                             button->setIconSize(size);
-                         });
-        QObject::connect(button, &QPushButton::released, button, [button, icon, size = button->iconSize()] {
-            button->setIcon(icon);
-            button->setIconSize(size);
-        });
+// A push button that shows a picture on the platform's button face. The
+// picture is larger than the face: it is centred on it and clipped there,
+// so the bevel, the pressed look and the focus frame stay the style's.
+class PictureButton final : public QPushButton {
+public:
+    PictureButton(const ChildLayout& child, QWidget* parent) : QPushButton(parent)
+    {
+        const qreal ratio = devicePixelRatioF();
+        picture_ = loadPicture(toQString(child.text), ratio);
+        if (!child.pressedPicture.empty()) {
+            pressedPicture_ = loadPicture(toQString(child.pressedPicture), ratio);
+        }
     }
-    button->setIcon(icon);
-    return button;
-}
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+        const QRect face = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        const bool pressedLook = isDown() || !isEnabled();
+        const QPixmap& shown = pressedLook && !pressedPicture_.isNull() ? pressedPicture_ : picture_;
+        QRect target(QPoint(), shown.deviceIndependentSize().toSize());
+        target.moveCenter(face.center());
+        if (isDown()) {
+            // The picture covers the whole face, so the face's own pressed
+            // shading is hidden: the picture sinks a pixel instead, as
+            // picture buttons on the desktop always have.
+            target.translate(1, 1);
+        }
+        painter.save();
+        painter.setClipRect(face);
+        painter.drawPixmap(target.topLeft(), shown);
+        painter.restore();
+
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+private:
+    QPixmap picture_;
+    QPixmap pressedPicture_;  // shown while down, and when disabled
+};
 
 QWidget* createChild(const ChildLayout& child, QWidget* parent)
 {
     switch (child.kind) {
     case ChildKind::Frame: return new QGroupBox(toQString(child.text), parent);
-    case ChildKind::PictureButton: return pictureButton(child, parent);
+    case ChildKind::PictureButton: return new PictureButton(child, parent);
     case ChildKind::Button: return new QPushButton(toQString(child.text), parent);
     case ChildKind::Label:
     case ChildKind::CentredLabel: {
@@ -119,6 +146,7 @@ SecondaryWindow::SecondaryWindow(const WindowLayout& layout) : QWidget(nullptr, 
     const QSize client(toPixels(layout.clientWidth), toPixels(layout.clientHeight));
     if (layout.frame == FrameKind::FixedTool) {
         setFixedSize(client);
+        keepOffTaskBar(*this);
         centreOnScreen(*this);
     } else {
         resize(client);

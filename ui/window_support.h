@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QScreen>
 #include <QString>
-#include <QWidget>
 
 #include <string_view>
+
+class QRect;
+class QWidget;
 
 namespace croquel::ui {
 
@@ -14,14 +15,13 @@ inline QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// Places a top-level window, sized already, in the middle of its screen.
-inline void centreOnScreen(QWidget& window)
-{
-    if (const QScreen* screen = window.screen()) {
-        QRect frame = window.geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
-}
+// Twips to whole pixels, as every window places its children.
+int toPixels(double twips);
+
+// Places a top-level window, sized already and not yet shown, so that the
+// whole window as a person sees it, frame included, is centred on an area
+// of the desktop: its screen, or another window.
+void centreOn(QWidget& window, const QRect& area);
+void centreOnScreen(QWidget& window);
 
 }  // namespace croquel::ui

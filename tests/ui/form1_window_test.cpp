@@ -3,6 +3,7 @@
 #include "form1_window.h"
 #include "pictures.h"
 #include "program.h"
+#include "window_support.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "drawing.h"
 #include "form1_layout.h"
-#include "form1_window.h"
 #include "maze_walk.h"
 #include "pictures.h"
+#include "window_support.h"
 
 #include <QImage>
 #include <QPainter>

@@ -9,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
@@ -148,13 +150,6 @@ private slots:
     {
         menu("commandes");
         SecondaryWindow* form2 = program().form2();
-        auto* up = form2->findChild<QPushButton*>("Command1");
-        const qint64 normalKey = up->icon().cacheKey();
-        QTest::mousePress(up, Qt::LeftButton);
-        QVERIFY(up->icon().cacheKey() != normalKey);
-        QCOMPARE(up->iconSize(), QSize(45, 45));
-        QTest::mouseRelease(up, Qt::LeftButton);
-        QCOMPARE(up->iconSize(), QSize(40, 40));
         for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
             QTest::mouseClick(form2->findChild<QPushButton*>(name), Qt::LeftButton);
         }
@@ -163,6 +158,43 @@ private slots:
         QVERIFY(program().form1()->isVisible());
         QCOMPARE(program().module1().top, 50);
         QCOMPARE(program().module1().left, 50);
+    }
+
+    // Each arrow shows on a button face with its edge, looks pressed while
+    // down and shows the focus; the up arrow's pressed picture is the crisp
+    // two-colour one.
+    void arrowButtonsLookLikeButtons()
+    {
+        menu("commandes");
+        SecondaryWindow* form2 = program().form2();
+        QVERIFY(QTest::qWaitForWindowActive(form2));
+        form2->setAttribute(Qt::WA_KeyboardFocusChange);  // as after a Tab
+        const QColor pictureGrey(0xDE, 0xDE, 0xDE);
+        // Pixels of the middle of the face in neither of the crisp picture's two colours.
+        auto softPixels = [&](const QImage& shot) {
+            int soft = 0;
+            for (int y = shot.height() / 2 - 8; y < shot.height() / 2 + 8; ++y) {
+                for (int x = shot.width() / 2 - 8; x < shot.width() / 2 + 8; ++x) {
+                    soft += shot.pixelColor(x, y) != pictureGrey && shot.pixelColor(x, y) != QColor(Qt::black);
+                }
+            }
+            return soft;
+        };
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+            auto* button = form2->findChild<QPushButton*>(name);
+            button->clearFocus();
+            const QImage resting = button->grab().toImage();
+            const QColor edge = resting.pixelColor(0, resting.height() / 2);
+            QVERIFY2(edge != pictureGrey && edge != resting.pixelColor(resting.rect().center()), name);
+            button->setDown(true);
+            const QImage down = button->grab().toImage();
+            button->setDown(false);
+            QVERIFY2(down != resting, name);
+            QCOMPARE(softPixels(down) == 0, button->objectName() == "Command1");
+            QVERIFY2(softPixels(resting) > 0, name);
+            button->setFocus();
+            QVERIFY2(button->grab().toImage() != resting, name);
+        }
     }
 
     void arrowKeysInASecondaryWindowMoveThePlayer()
@@ -178,6 +210,32 @@ private slots:
         QTest::keyClick(program().form4()->findChild<QLineEdit*>("Text1"), Qt::Key_Left);
         program().form1()->tickTimer1();
         QCOMPARE(program().module1().left, 50);
+    }
+
+    // Without a mouse: F10 selects the menu bar, Down opens the menu on its
+    // first item, Enter chooses it, Escape leaves; arrows still reach the
+    // player meanwhile.
+    void menuWorksFromTheKeyboard()
+    {
+        ui::Form1Window* game = program().form1();
+        QVERIFY(QTest::qWaitForWindowActive(game));
+        QMenuBar* bar = game->menuBar();
+        QTest::keyClick(game, Qt::Key_F10);
+        QCOMPARE(bar->activeAction(), bar->actions().front());
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!bar->activeAction());
+
+        QTest::keyClick(game, Qt::Key_F10);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->activeAction(), game->menuAction("commandes"));
+        QTest::keyClick(menu, Qt::Key_Up);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QVERIFY(program().keys().pressedSinceLastPoll(ArrowKey::Up));
+        QTest::keyClick(menu, Qt::Key_Return);
+        QVERIFY(program().form2() && program().form2()->isVisible());
     }
 
     // The layouts, in pixels from twips.

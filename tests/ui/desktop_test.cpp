@@ -1,0 +1,197 @@
+// What a window manager on a real X server sees of the windows: which ask
+// for no task-bar button, where their frames sit, and where the game-over
+// box opens. Run by with_desktop.sh under Xvfb and openbox.
+#include "form1_window.h"
+#include "program.h"
+#include "secondary_window.h"
+#include "window_manager.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+using namespace croquel;
+
+namespace {
+
+xcb_connection_t* connection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(const char* name)
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection(), xcb_intern_atom(connection(), 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return result;
+}
+
+// A property of 32-bit items as the X server holds it; empty when absent.
+QList<quint32> windowProperty(xcb_window_t window, const char* name, xcb_atom_t type)
+{
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection(), xcb_get_property(connection(), 0, window, atom(name), type, 0, 1024), nullptr);
+    QList<quint32> values;
+    if (reply && reply->format == 32 && reply->type == type) {
+        const auto* data = static_cast<const quint32*>(xcb_get_property_value(reply));
+        values = QList<quint32>(data, data + reply->value_len);
+    }
+    std::free(reply);
+    return values;
+}
+
+xcb_window_t idOf(const QWidget* window)
+{
+    return static_cast<xcb_window_t>(window->winId());
+}
+
+xcb_window_t root()
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root;
+}
+
+// The window as a person sees it: its client area where the X server put
+// it, grown by the frame the window manager says it drew.
+std::optional<QRect> frameOnScreen(const QWidget* window)
+{
+    const QList<quint32> extents = windowProperty(idOf(window), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection(), xcb_get_geometry(connection(), idOf(window)), nullptr);
+    xcb_translate_coordinates_reply_t* corner = xcb_translate_coordinates_reply(
+        connection(), xcb_translate_coordinates(connection(), idOf(window), root(), 0, 0), nullptr);
+    std::optional<QRect> frame;
+    if (extents.size() == 4 && geometry && corner) {
+        const QRect client(corner->dst_x, corner->dst_y, geometry->width, geometry->height);
+        frame = client.marginsAdded(QMargins(int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3])));
+    }
+    std::free(geometry);
+    std::free(corner);
+    return frame;
+}
+
+// Framed by the window manager and settled where it will stay.
+std::optional<QRect> settledFrame(const QWidget* window)
+{
+    std::optional<QRect> frame;
+    const bool settled = QTest::qWaitFor([&] {
+        std::optional<QRect> now = frameOnScreen(window);
+        const bool same = now && frame == now;
+        frame = now;
+        return same;
+    });
+    return settled ? frame : std::nullopt;
+}
+
+QPointF centreOf(const QRect& rect)
+{
+    return QRectF(rect).center();
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (!connection()) {
+            QSKIP("needs Qt on an X server");
+        }
+        // A window manager that has just started may not answer yet.
+        QWidget probe;
+        probe.resize(10, 10);
+        QVERIFY2(QTest::qWaitFor([&] { return !ui::expectedFrame(probe).isNull(); }),
+                 "no window manager answers on this display");
+    }
+
+    // Only the web-link window has a task-bar button; the others sit in the
+    // middle of the screen, frame and all.
+    void windowsAskForTheirTaskBarButtonAndPlace_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<bool>("onTaskBar");
+        QTest::newRow("Form1") << 1 << false;
+        QTest::newRow("Form2") << 2 << false;
+        QTest::newRow("Form3") << 3 << false;
+        QTest::newRow("Form4") << 4 << true;
+    }
+    void windowsAskForTheirTaskBarButtonAndPlace()
+    {
+        QFETCH(int, form);
+        QFETCH(bool, onTaskBar);
+        ui::Program program;
+        program.start();
+        program.form1()->form().Timer3.Enabled = false;  // the chaser stays away
+        program.form1()->render();
+        const std::array<void (ui::Program::*)(), 3> show{&ui::Program::showForm2, &ui::Program::showForm3,
+                                                          &ui::Program::showForm4};
+        QWidget* window = program.form1();
+        if (form > 1) {
+            (program.*show[static_cast<std::size_t>(form - 2)])();
+            window = form == 2 ? program.form2() : form == 3 ? program.form3() : program.form4();
+        }
+        const std::optional<QRect> frame = settledFrame(window);
+        QVERIFY(frame);
+
+        const QList<quint32> states = windowProperty(idOf(window), "_NET_WM_STATE", XCB_ATOM_ATOM);
+        QCOMPARE(!states.contains(atom("_NET_WM_STATE_SKIP_TASKBAR")), onTaskBar);
+        if (!onTaskBar) {
+            const QPointF off = centreOf(*frame) - centreOf(window->screen()->availableGeometry());
+            QVERIFY2(std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2,
+                     qPrintable(QStringLiteral("frame centre off by (%1, %2)").arg(off.x()).arg(off.y())));
+        }
+    }
+
+    // The game-over box opens over the game window even while another window
+    // of the program is the active one.
+    void gameOverBoxOpensOverTheGameWindow()
+    {
+        ui::Program program;
+        program.start();
+        QPointer<ui::Form1Window> game = program.form1();
+        game->form().Timer3.Enabled = false;
+        game->render();
+        QVERIFY(settledFrame(game));
+        program.showForm4();
+        QVERIFY(QTest::qWaitForWindowActive(program.form4()));
+
+        std::optional<QRect> boxFrame;
+        std::optional<QRect> gameFrame;
+        QTimer measure;
+        connect(&measure, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                measure.stop();
+                boxFrame = settledFrame(box);
+                gameFrame = frameOnScreen(game);
+                box->accept();
+            }
+        });
+        measure.start(20);
+        QTimer::singleShot(10000, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+        game->form().Picture5.setTop(50);  // on the player's cell: caught
+        game->form().Picture5.setLeft(50);
+        game->tickTimer2();
+
+        QVERIFY(boxFrame && gameFrame);
+        const QPointF off = centreOf(*boxFrame) - centreOf(*gameFrame);
+        QVERIFY2(std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4,
+                 qPrintable(QStringLiteral("box centre off the game's by (%1, %2)").arg(off.x()).arg(off.y())));
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"

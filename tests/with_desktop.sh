@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs a command as on a desktop: on a private X server (Xvfb) with a window
+# manager (openbox), Qt on X11. Exits 77, which CTest counts as skipped,
+# where either program is missing.
+set -euo pipefail
+for program in Xvfb openbox; do
+    if ! command -v "$program" >/dev/null; then
+        echo "$program is not installed: skipped"
+        exit 77
+    fi
+done
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    kill "${pids[@]}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.05
+done
+if [ ! -s "$scratch/display" ]; then
+    cat "$scratch/xvfb.log"
+    echo "Xvfb did not start"
+    exit 1
+fi
+export DISPLAY=":$(cat "$scratch/display")"
+openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+pids+=($!)
+
+QT_QPA_PLATFORM=xcb "$@"
