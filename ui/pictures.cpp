@@ -1,6 +1,34 @@
 #include "pictures.h"
 
+#include <QImageReader>
+#include <QPixmapCache>
+
+#include <utility>
+
 namespace croquel::ui {
+
+namespace {
+
+// The pictures are our own PNGs: read as PNG straight away. Left to guess,
+// Qt would first load every image-format plugin to ask each about the file.
+QPixmap readPng(const QString& path, qreal devicePixelRatio)
+{
+    QPixmap pixmap;
+    if (QPixmapCache::find(path, &pixmap)) {
+        return pixmap;  // pellets and bars share one picture
+    }
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    image.setDevicePixelRatio(devicePixelRatio);
+    pixmap = QPixmap::fromImage(std::move(image));
+    if (!pixmap.isNull()) {
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
+
+}  // namespace
 
 QString pictureFile(Picture picture)
 {
@@ -26,13 +54,12 @@ QPixmap loadPicture(const QString& fileName, qreal devicePixelRatio)
 {
     const QString path = QStringLiteral(":/pictures/") + fileName;
     if (devicePixelRatio >= 1.5) {
-        QPixmap sharp(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
+        if (QPixmap sharp = readPng(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")), 2.0);
+            !sharp.isNull()) {
             return sharp;
         }
     }
-    return {path};
+    return readPng(path, 1.0);
 }
 
 }  // namespace croquel::ui

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "form1_window.h"
+#include "pictures.h"
 #include "secondary_window.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ void Program::installPlatform()
     // Qt does not count tool windows as windows that keep a program alive;
     // the program ends with its last window of any kind, so it decides here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    QGuiApplication::setWindowIcon(QIcon(loadPicture(QStringLiteral("icon.png"), 1.0)));
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(&keys_);
     }
