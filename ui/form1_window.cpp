@@ -1,5 +1,6 @@
 #include "form1_window.h"
 
+#include "caption_label.h"
 #include "picture_widget.h"
 #include "pictures.h"
 #include "secondary_layouts.h"
@@ -31,15 +32,8 @@ QPoint pixelPosition(const PictureBox& box)
 
 QLabel* makeLabel(const ControlLayout& child, QWidget* parent)
 {
-    auto* label = new QLabel(toQString(child.caption), parent);
+    auto* label = new CaptionLabel(toQString(child.caption), parent);
     label->setGeometry(pixelRect(child));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAutoFillBackground(true);
-    QPalette face = label->palette();
-    face.setColor(QPalette::Window, face.color(QPalette::Button));
-    face.setColor(QPalette::WindowText, face.color(QPalette::ButtonText));
-    label->setPalette(face);
     return label;
 }
 
@@ -47,10 +41,6 @@ PictureWidget* makePicture(const ControlLayout& child, qreal devicePixelRatio, Q
 {
     auto* picture = new PictureWidget(loadPicture(pictureFile(child.picture), devicePixelRatio), parent);
     picture->setGeometry(pixelRect(child));
-    const QSize covered = picture->pixmap().deviceIndependentSize().toSize();
-    // A picture that covers its whole box saves painting what lies below.
-    picture->setAttribute(Qt::WA_OpaquePaintEvent,
-                          covered.width() >= picture->width() && covered.height() >= picture->height());
     return picture;
 }
 
@@ -155,9 +145,18 @@ void Form1Window::buildChildren()
         const auto slot = static_cast<std::size_t>(child.number);
         QWidget* widget = nullptr;
         switch (child.kind) {
-        case ControlKind::Label: widget = labels_[slot] = makeLabel(child, playfield_); break;
-        case ControlKind::PictureBox: widget = sprites_[slot] = makePicture(child, ratio, playfield_); break;
-        case ControlKind::Image: widget = images_[slot] = makePicture(child, ratio, playfield_); break;
+        case ControlKind::Label:
+            widget = labels_[slot] = makeLabel(child, playfield_);
+            drawn_.captions[slot] = child.caption;
+            break;
+        case ControlKind::PictureBox:
+            widget = sprites_[slot] = makePicture(child, ratio, playfield_);
+            drawn_.sprites[slot] = {static_cast<float>(child.left), static_cast<float>(child.top), true};
+            break;
+        case ControlKind::Image:
+            widget = images_[slot] = makePicture(child, ratio, playfield_);
+            drawn_.images[slot] = true;
+            break;
         }
         widget->setObjectName(controlName(child));
         widget->lower();
@@ -208,27 +207,31 @@ void Form1Window::run(void (Form1::*handler)())
 
 void Form1Window::render()
 {
+    // Compared with what was last drawn, kept beside the widgets: a tick
+    // that changes nothing reads a few bytes rather than every widget.
     for (int n = 1; n <= 5; ++n) {
+        const auto slot = static_cast<std::size_t>(n);
         const PictureBox& box = form_->picture(n);
-        PictureWidget* widget = sprites_[static_cast<std::size_t>(n)];
-        if (const QPoint position = pixelPosition(box); widget->pos() != position) {
-            widget->move(position);
+        PictureBox& drawn = drawn_.sprites[slot];
+        if (box.Left != drawn.Left || box.Top != drawn.Top) {
+            sprites_[slot]->move(pixelPosition(box));
         }
-        if (widget->isHidden() == box.Visible) {
-            widget->setVisible(box.Visible);
+        if (box.Visible != drawn.Visible) {
+            sprites_[slot]->setVisible(box.Visible);
         }
+        drawn = box;
     }
-    for (int n = 1; n <= form1Images; ++n) {
-        PictureWidget* widget = images_[static_cast<std::size_t>(n)];
-        if (const bool visible = form_->Image[static_cast<std::size_t>(n)].Visible; widget->isHidden() == visible) {
-            widget->setVisible(visible);
+    for (std::size_t n = 1; n < images_.size(); ++n) {
+        if (const bool visible = form_->Image[n].Visible; visible != drawn_.images[n]) {
+            images_[n]->setVisible(visible);
+            drawn_.images[n] = visible;
         }
     }
     for (int n = 1; n <= 2; ++n) {
-        QLabel* widget = labels_[static_cast<std::size_t>(n)];
-        const std::string& caption = form_->label(n).Caption;
-        if (QString text = QString::fromStdString(caption); widget->text() != text) {
-            widget->setText(text);
+        const auto slot = static_cast<std::size_t>(n);
+        if (const std::string& caption = form_->label(n).Caption; caption != drawn_.captions[slot]) {
+            labels_[slot]->setText(QString::fromStdString(caption));
+            drawn_.captions[slot] = caption;
         }
     }
     for (std::size_t i = 0; i < timers_.size(); ++i) {

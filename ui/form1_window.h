@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -69,6 +70,11 @@ private:
     std::array<PictureWidget*, 6> sprites_{};               // [1]..[5]
     std::array<PictureWidget*, form1Images + 1> images_{};  // [1]..[49]
     std::array<QLabel*, 3> labels_{};                       // [1]..[2]
+    struct Drawn {                                          // what those widgets show
+        std::array<PictureBox, 6> sprites{};
+        std::array<bool, form1Images + 1> images{};
+        std::array<std::string, 3> captions;
+    } drawn_;
     bool halted_ = false;                                   // failed or unloaded: no handler runs any more
 };
 
