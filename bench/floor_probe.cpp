@@ -25,6 +25,6 @@ int main(int argc, char* argv[])
         timers[i].start(intervals[i]);
     }
     window.show();
-    croquel::bench::Probe probe(window, croquel::bench::idleSecondsFrom(argc, argv));
+    croquel::bench::Probe probe(window, croquel::bench::windowsFrom(argc, argv));
     return app.exec();
 }

@@ -1,4 +1,5 @@
-// The game as it starts for a player, measured by the probe.
+// The game as it starts for a player, measured by the probe; play counts
+// until the chaser catches the player, which stops the game's timers.
 #include "form1_window.h"
 #include "probe.h"
 #include "program.h"
@@ -8,6 +9,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     croquel::ui::Program program;
     program.start();
-    croquel::bench::Probe probe(*program.form1(), croquel::bench::idleSecondsFrom(argc, argv));
+    croquel::bench::Probe probe(*program.form1(), croquel::bench::windowsFrom(argc, argv), [&program] {
+        return program.form1() && program.form1()->timer(2).isActive();
+    });
     return app.exec();
 }

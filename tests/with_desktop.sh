@@ -10,29 +10,29 @@ for program in Xvfb openbox; do
     fi
 done
 
-scratch=$(mktemp -d)
+server_files=$(mktemp -d)
 pids=()
 cleanup() {
     kill "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
-    rm -rf "$scratch"
+    rm -rf "$server_files"
 }
 trap cleanup EXIT
 
 # Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$server_files/display" 2>"$server_files/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
+    [ -s "$server_files/display" ] && break
     sleep 0.05
 done
-if [ ! -s "$scratch/display" ]; then
-    cat "$scratch/xvfb.log"
+if [ ! -s "$server_files/display" ]; then
+    cat "$server_files/xvfb.log"
     echo "Xvfb did not start"
     exit 1
 fi
-export DISPLAY=":$(cat "$scratch/display")"
-openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+export DISPLAY=":$(cat "$server_files/display")"
+openbox --sm-disable >"$server_files/openbox.log" 2>&1 &
 pids+=($!)
 
 QT_QPA_PLATFORM=xcb "$@"

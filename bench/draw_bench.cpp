@@ -1,0 +1,45 @@
+// What one chaser tick costs on screen: Timer3's handler and the window's
+// redraw that follows it, on the platform Qt runs on (offscreen or X11).
+#include "form1_window.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+namespace croquel {
+namespace {
+
+void chaserTickDrawn(benchmark::State& state)
+{
+    ui::Program program;
+    program.start();
+    ui::Form1Window& window = *program.form1();
+    // Only the ticks of the loop below run: no capture, no other redraw.
+    for (int n = 1; n <= 3; ++n) {
+        window.form().timer(n).Enabled = false;
+    }
+    window.render();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window.tickTimer3();
+        QCoreApplication::sendPostedEvents();  // the repaint the tick asked for, flushed to the screen
+    }
+}
+BENCHMARK(chaserTickDrawn);
+
+}  // namespace
+}  // namespace croquel
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
