@@ -33,7 +33,10 @@ QPoint pixelPosition(const PictureBox& box)
 QLabel* makeLabel(const ControlLayout& child, QWidget* parent)
 {
     auto* label = new CaptionLabel(toQString(child.caption), parent);
-    label->setGeometry(pixelRect(child));
+    const QRect box = pixelRect(child);
+    label->move(box.topLeft());
+    // Fixed, so a new caption asks for no new layout of the playfield.
+    label->setFixedSize(box.size());
     return label;
 }
 
