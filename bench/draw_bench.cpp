@@ -37,6 +37,7 @@ BENCHMARK(chaserTickDrawn);
 
 int main(int argc, char* argv[])
 {
+    croquel::ui::prepareApplication();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    croquel::ui::prepareApplication();
     QApplication app(argc, argv);
     croquel::ui::Program program;
     program.start();
