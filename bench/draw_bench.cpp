@@ -4,6 +4,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -21,8 +22,13 @@ void chaserTickDrawn(benchmark::State& state)
         window.form().timer(n).Enabled = false;
     }
     window.render();
+    QDeadlineTimer shown(5000);
     while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (shown.hasExpired()) {
+            state.SkipWithError("the game window was never shown");
+            return;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     QCoreApplication::processEvents();
     for (auto _ : state) {
