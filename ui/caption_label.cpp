@@ -8,6 +8,7 @@ namespace croquel::ui {
 
 CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
 {
+    setTextFormat(Qt::PlainText);  // the game's captions are never markup
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAttribute(Qt::WA_OpaquePaintEvent);
