@@ -10,8 +10,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     croquel::ui::Program program;
     program.start();
-    croquel::bench::Probe probe(*program.form1(), croquel::bench::windowsFrom(argc, argv), [&program] {
-        return program.form1() && program.form1()->timer(2).isActive();
-    });
+    croquel::bench::Probe probe(*program.form1(), croquel::bench::windowsFrom(argc, argv),
+                                [&program] { return program.form1() && program.form1()->timer(2).isActive(); });
     return app.exec();
 }

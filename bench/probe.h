@@ -30,7 +30,8 @@ inline long cpuMicroseconds()
 // ends the measurement. Last comes the peak resident memory.
 class Probe final : public QObject {
 public:
-    Probe(QWidget& window, int windows, std::function<bool()> playing = [] { return true; })
+    Probe(
+        QWidget& window, int windows, std::function<bool()> playing = [] { return true; })
         : windows_(windows), playing_(std::move(playing))
     {
         window.installEventFilter(this);

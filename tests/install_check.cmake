@@ -1,22 +1,25 @@
 cmake_minimum_required(VERSION 3.25)
 # Installs into a scratch prefix and checks that a desktop finds the game:
-# the program, its menu entry and its icon in the hicolor theme.
+# the program, its menu entry, its icons in the hicolor theme, its AppStream
+# data, manual page and documents.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path bin/croquel share/applications/croquel.desktop
-             share/icons/hicolor/64x64/apps/croquel.png share/icons/hicolor/128x128/apps/croquel.png)
+foreach(path bin/croquel share/applications/org.example.croquel.desktop share/metainfo/org.example.croquel.metainfo.xml
+             share/icons/hicolor/64x64/apps/croquel.png share/icons/hicolor/128x128/apps/croquel.png
+             share/icons/hicolor/256x256/apps/croquel.png share/man/man6/croquel.6.gz
+             share/doc/croquel/copyright share/doc/croquel/changelog.gz)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
-file(STRINGS "${PREFIX}/share/applications/croquel.desktop" entry)
+file(STRINGS "${PREFIX}/share/applications/org.example.croquel.desktop" entry)
 foreach(line "Type=Application" "Exec=croquel" "Icon=croquel" "Name=Croquel")
     if(NOT line IN_LIST entry)
-        message(FATAL_ERROR "croquel.desktop lacks ${line}")
+        message(FATAL_ERROR "the desktop entry lacks ${line}")
     endif()
 endforeach()
-message(STATUS "installed: program, desktop entry, icons")
+message(STATUS "installed: program, desktop entry, icons, AppStream data, manual page, documents")

@@ -75,7 +75,7 @@ private:
         std::array<bool, form1Images + 1> images{};
         std::array<std::string, 3> captions;
     } drawn_;
-    bool halted_ = false;                                   // failed or unloaded: no handler runs any more
+    bool halted_ = false;  // failed or unloaded: no handler runs any more
 };
 
 // The layout name of a child: "Picture5", "Image18", "Label2".

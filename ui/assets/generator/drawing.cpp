@@ -223,7 +223,7 @@ const std::vector<Recipe>& recipes()
             {{"arrow_down.png", {40, 40}}, [](QPainter& p) { drawSoftArrow(p, 2); }},
             {{"arrow_left.png", {40, 40}}, [](QPainter& p) { drawSoftArrow(p, 3); }},
             {{"arrow_up_pressed.png", {45, 45}}, drawCrispUpArrow},
-            {{"icon.png", {64, 64}}, drawIcon, QImage::Format_ARGB32},
+            {{"icon.png", {64, 64}, {1, 2, 4}}, drawIcon, QImage::Format_ARGB32},
         };
     }();
     return all;
@@ -241,6 +241,11 @@ const std::vector<PictureEntry>& allPictures()
         return list;
     }();
     return entries;
+}
+
+QString fileNameAt(const PictureEntry& entry, int scale)
+{
+    return scale == 1 ? entry.fileName : QString(entry.fileName).replace(".png", QStringLiteral("@%1x.png").arg(scale));
 }
 
 QImage drawPicture(const QString& fileName, int scale)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <vector>
@@ -8,9 +9,13 @@
 namespace croquel::assets {
 
 struct PictureEntry {
-    QString fileName;  // as stored in ui/assets, without the @2x suffix
-    QSize size;        // in picture pixels at scale 1
+    QString fileName;         // as stored in ui/assets at scale 1
+    QSize size;               // in picture pixels at scale 1
+    QList<int> scales{1, 2};  // drawn at each: 2 for high-density screens, 4 for large desktop icons
 };
+
+// The file of a picture drawn at a scale: "chaser.png", "chaser@2x.png".
+QString fileNameAt(const PictureEntry& entry, int scale);
 
 // Every picture of the game, in a fixed order.
 const std::vector<PictureEntry>& allPictures();

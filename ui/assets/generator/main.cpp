@@ -1,5 +1,6 @@
 // Writes every picture of the game into a folder, at scale 1 and at scale 2
-// (name@2x.png, picked up on high-density screens). Needs no display.
+// (name@2x.png, picked up on high-density screens), the desktop icon also
+// at scale 4. Needs no display.
 #include "drawing.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -32,8 +34,9 @@ QImage compact(const QImage& image)
         return image.convertToFormat(QImage::Format_Grayscale8);
     }
     if (colours.size() <= 256) {
-        return image.convertToFormat(QImage::Format_Indexed8, QList<QRgb>(colours.begin(), colours.end()),
-                                     Qt::ThresholdDither | Qt::AvoidDither);
+        QList<QRgb> palette(colours.begin(), colours.end());
+        std::sort(palette.begin(), palette.end());  // the same file on every run
+        return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
     }
     return image;
 }
@@ -52,12 +55,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     for (const croquel::assets::PictureEntry& picture : croquel::assets::allPictures()) {
-        for (int scale : {1, 2}) {
-            QString name = picture.fileName;
-            if (scale == 2) {
-                name.replace(".png", "@2x.png");
-            }
-            const QString path = folder.filePath(name);
+        for (int scale : picture.scales) {
+            const QString path = folder.filePath(croquel::assets::fileNameAt(picture, scale));
             if (!compact(croquel::assets::drawPicture(picture.fileName, scale)).save(path, "PNG")) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
                 return 1;

@@ -1,0 +1,25 @@
+# The Debian package, made by CPack from the install rules above:
+# croquel_<version>_<arch>.deb (scripts/package).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME croquel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Julien")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Julien <julien@croquel.example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://croquel.example.org)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maze-chase arcade game in French")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Steer a round character with the arrow keys through a fixed maze of
+11 x 18 cells and eat its 42 pellets, one point each, while a chaser hunts
+you by weighted chance. When it reaches your cell, a message gives your
+score. The menu shows the keyboard commands, an about box and the game's
+web link.")
+# The linked libraries give the rest; the windows' layouts were measured
+# with Liberation Sans.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

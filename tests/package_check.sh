@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Checks a Debian package of the game as a distribution would: the files a
+# desktop and a package manager look for, its dependencies, lintian with no
+# error and no warning, the desktop entry and AppStream validators, the
+# manual page, and the packaged program starting and running until stopped.
+set -euo pipefail
+deb=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+echo "== contents of $deb"
+dpkg-deb -c "$deb" | awk '{ sub(/^\./, "", $6); print $6 }' >"$work/files"
+for path in /usr/games/croquel \
+    /usr/share/applications/org.example.croquel.desktop \
+    /usr/share/metainfo/org.example.croquel.metainfo.xml \
+    /usr/share/icons/hicolor/64x64/apps/croquel.png \
+    /usr/share/icons/hicolor/128x128/apps/croquel.png \
+    /usr/share/icons/hicolor/256x256/apps/croquel.png \
+    /usr/share/man/man6/croquel.6.gz \
+    /usr/share/doc/croquel/copyright \
+    /usr/share/doc/croquel/changelog.gz; do
+    grep -qx "$path" "$work/files" || { echo "not in the package: $path"; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2; do
+    grep -q "\b$package\b" <<<"$depends" || { echo "Depends lacks $package: $depends"; exit 1; }
+done
+echo "files and Depends: as expected"
+
+echo "== lintian"
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1; then
+    cat "$work/lintian"
+    echo "lintian: errors or warnings"
+    exit 1
+fi
+echo "lintian: no error, no warning"
+
+echo "== desktop entry, AppStream data, manual page"
+dpkg-deb -x "$deb" "$work/root"
+desktop-file-validate "$work/root/usr/share/applications/org.example.croquel.desktop"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.croquel.metainfo.xml"
+MANWIDTH=80 man -l "$work/root/usr/share/man/man6/croquel.6.gz" >"$work/manual" 2>&1
+grep -q 'EXIT STATUS' "$work/manual" || { cat "$work/manual"; exit 1; }
+echo "manual page: rendered"
+
+echo "== the packaged game"
+QT_QPA_PLATFORM=offscreen "$work/root/usr/games/croquel" >"$work/game.log" 2>&1 &
+game=$!
+sleep 2
+if ! kill -0 "$game" 2>/dev/null; then
+    cat "$work/game.log"
+    echo "the packaged game did not stay up"
+    exit 1
+fi
+kill "$game"
+wait "$game" 2>/dev/null || true
+echo "the packaged game started and ran until stopped"
