@@ -1,8 +1,7 @@
 #include "form1_window.h"
 
-#include "caption_label.h"
-#include "picture_widget.h"
 #include "pictures.h"
+#include "playfield_widget.h"
 #include "secondary_layouts.h"
 #include "window_manager.h"
 #include "window_support.h"
@@ -11,7 +10,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 
 #include <exception>
@@ -28,23 +26,6 @@ QRect pixelRect(const ControlLayout& child)
 QPoint pixelPosition(const PictureBox& box)
 {
     return {toPixels(box.Left), toPixels(box.Top)};
-}
-
-QLabel* makeLabel(const ControlLayout& child, QWidget* parent)
-{
-    auto* label = new CaptionLabel(toQString(child.caption), parent);
-    const QRect box = pixelRect(child);
-    label->move(box.topLeft());
-    // Fixed, so a new caption asks for no new layout of the playfield.
-    label->setFixedSize(box.size());
-    return label;
-}
-
-PictureWidget* makePicture(const ControlLayout& child, qreal devicePixelRatio, QWidget* parent)
-{
-    auto* picture = new PictureWidget(loadPicture(pictureFile(child.picture), devicePixelRatio), parent);
-    picture->setGeometry(pixelRect(child));
-    return picture;
 }
 
 }  // namespace
@@ -133,36 +114,36 @@ void Form1Window::buildMenu()
 
 void Form1Window::buildChildren()
 {
-    playfield_ = new QWidget(this);
+    playfield_ = new PlayfieldWidget(this);
     playfield_->setObjectName(QStringLiteral("playfield"));
     playfield_->setFixedSize(toPixels(form1ClientWidth), toPixels(form1ClientHeight));
-    playfield_->setAutoFillBackground(true);
     QPalette black = playfield_->palette();
     black.setColor(QPalette::Window, Qt::black);
     playfield_->setPalette(black);
     setCentralWidget(playfield_);
 
     const qreal ratio = devicePixelRatioF();
-    // Listed top-most first; each new child is lowered beneath those before.
-    for (const ControlLayout& child : form1Children) {
+    // Listed top-most first: built from the bottom up.
+    for (auto it = form1Children.rbegin(); it != form1Children.rend(); ++it) {
+        const ControlLayout& child = *it;
         const auto slot = static_cast<std::size_t>(child.number);
-        QWidget* widget = nullptr;
+        const QString name = controlName(child);
         switch (child.kind) {
         case ControlKind::Label:
-            widget = labels_[slot] = makeLabel(child, playfield_);
+            labels_[slot] = playfield_->addLabel(name, toQString(child.caption), pixelRect(child));
             drawn_.captions[slot] = child.caption;
             break;
         case ControlKind::PictureBox:
-            widget = sprites_[slot] = makePicture(child, ratio, playfield_);
+            sprites_[slot] =
+                playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
             drawn_.sprites[slot] = {static_cast<float>(child.left), static_cast<float>(child.top), true};
             break;
         case ControlKind::Image:
-            widget = images_[slot] = makePicture(child, ratio, playfield_);
+            images_[slot] =
+                playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
             drawn_.images[slot] = true;
             break;
         }
-        widget->setObjectName(controlName(child));
-        widget->lower();
     }
 }
 
@@ -217,23 +198,23 @@ void Form1Window::render()
         const PictureBox& box = form_->picture(n);
         PictureBox& drawn = drawn_.sprites[slot];
         if (box.Left != drawn.Left || box.Top != drawn.Top) {
-            sprites_[slot]->move(pixelPosition(box));
+            playfield_->move(sprites_[slot], pixelPosition(box));
         }
         if (box.Visible != drawn.Visible) {
-            sprites_[slot]->setVisible(box.Visible);
+            playfield_->setShown(sprites_[slot], box.Visible);
         }
         drawn = box;
     }
     for (std::size_t n = 1; n < images_.size(); ++n) {
         if (const bool visible = form_->Image[n].Visible; visible != drawn_.images[n]) {
-            images_[n]->setVisible(visible);
+            playfield_->setShown(images_[n], visible);
             drawn_.images[n] = visible;
         }
     }
     for (int n = 1; n <= 2; ++n) {
         const auto slot = static_cast<std::size_t>(n);
         if (const std::string& caption = form_->label(n).Caption; caption != drawn_.captions[slot]) {
-            labels_[slot]->setText(QString::fromStdString(caption));
+            playfield_->setCaption(labels_[slot], QString::fromStdString(caption));
             drawn_.captions[slot] = caption;
         }
     }

@@ -14,11 +14,10 @@
 #include <vector>
 
 class QAction;
-class QLabel;
 
 namespace croquel::ui {
 
-class PictureWidget;
+class PlayfieldWidget;
 
 // The game window: builds its children from the layout, forwards timer
 // ticks to the game's handlers and draws the game's controls after each one.
@@ -32,7 +31,7 @@ public:
     Form1& form() { return *form_; }
     const QTimer& timer(int number) const;
     QAction* menuAction(const QString& name) const;
-    QWidget* playfield() const { return playfield_; }
+    PlayfieldWidget* playfield() const { return playfield_; }
 
     // What a tick of Timer1/2/3 does: the handler, then drawing. A run-time
     // error aborts the handler, stops the game and is reported by failed().
@@ -65,12 +64,12 @@ private:
 
     std::unique_ptr<DrawFirstMessageBox> messageBox_;
     std::unique_ptr<Form1> form_;
-    QWidget* playfield_ = nullptr;
+    PlayfieldWidget* playfield_ = nullptr;
     std::array<QTimer, 3> timers_;
-    std::array<PictureWidget*, 6> sprites_{};               // [1]..[5]
-    std::array<PictureWidget*, form1Images + 1> images_{};  // [1]..[49]
-    std::array<QLabel*, 3> labels_{};                       // [1]..[2]
-    struct Drawn {                                          // what those widgets show
+    std::array<int, 6> sprites_{};               // [1]..[5], items of playfield_
+    std::array<int, form1Images + 1> images_{};  // [1]..[49], items of playfield_
+    std::array<int, 3> labels_{};                // [1]..[2], items of playfield_
+    struct Drawn {                               // what those widgets show
         std::array<PictureBox, 6> sprites{};
         std::array<bool, form1Images + 1> images{};
         std::array<std::string, 3> captions;

@@ -2,9 +2,9 @@
 #include "form1_window.h"
 #include "key_latch.h"
 #include "maze_walk.h"
+#include "playfield_widget.h"
 #include "program.h"
 
-#include <QLabel>
 #include <QPointer>
 #include <QTest>
 
@@ -86,8 +86,8 @@ private slots:
         window->tickTimer1();
         QCOMPARE(program.module1().top, 50);
         QCOMPARE(program.module1().left, 50);
-        QCOMPARE(window->playfield()->findChild<QWidget*>("Picture3")->pos(), QPoint(3, 3));
-        QVERIFY(!window->playfield()->findChild<QWidget*>("Picture3")->isHidden());
+        QCOMPARE(window->playfield()->item(u"Picture3")->box.topLeft(), QPoint(3, 3));
+        QVERIFY(window->playfield()->item(u"Picture3")->shown);
     }
 
     void autoRepeatLatchesLikeAPressAndPollingClears()
@@ -122,8 +122,8 @@ private slots:
         const Form1& form = window->form();  // lives as long as the window
         int pointsShownAtTheEnd = -1;
         box.onShow = [&] {
-            pointsShownAtTheEnd = window->playfield()->findChild<QLabel*>("Label2")->text().section(' ', -1).toInt();
-            QVERIFY(window->playfield()->findChild<QWidget*>("Picture1")->isHidden());
+            pointsShownAtTheEnd = window->playfield()->item(u"Label2")->caption.section(' ', -1).toInt();
+            QVERIFY(!window->playfield()->item(u"Picture1")->shown);
         };
 
         // One step is 50 ms: Timer2 every step, Timer3 every 4th, Timer1 every

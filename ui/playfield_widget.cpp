@@ -1,0 +1,114 @@
+#include "playfield_widget.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <utility>
+
+namespace croquel::ui {
+
+PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QWidget(parent)
+{
+    // Every pixel is painted below: the field, then the controls on it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int PlayfieldWidget::add(Item item)
+{
+    update(item.box);
+    items_.push_back(std::move(item));
+    return static_cast<int>(items_.size()) - 1;
+}
+
+int PlayfieldWidget::addPicture(const QString& name, const QPixmap& picture, const QRect& box)
+{
+    const QSizeF size = picture.deviceIndependentSize();
+    return add({name, picture, {}, box, size.width() >= box.width() && size.height() >= box.height()});
+}
+
+int PlayfieldWidget::addLabel(const QString& name, const QString& caption, const QRect& box)
+{
+    return add({name, {}, caption, box});
+}
+
+void PlayfieldWidget::move(int item, QPoint topLeft)
+{
+    Item& moved = at(item);
+    if (moved.shown) {
+        update(moved.box);
+    }
+    moved.box.moveTopLeft(topLeft);
+    if (moved.shown) {
+        update(moved.box);
+    }
+}
+
+void PlayfieldWidget::setShown(int item, bool shown)
+{
+    Item& changed = at(item);
+    changed.shown = shown;
+    update(changed.box);
+}
+
+void PlayfieldWidget::setCaption(int item, const QString& caption)
+{
+    Item& changed = at(item);
+    changed.caption = caption;
+    update(changed.box);
+}
+
+const PlayfieldWidget::Item* PlayfieldWidget::item(QStringView name) const
+{
+    const auto found = std::ranges::find_if(items_, [name](const Item& item) { return item.name == name; });
+    return found == items_.end() ? nullptr : &*found;
+}
+
+QStringList PlayfieldWidget::stacking() const
+{
+    QStringList names;
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+        names << it->name;
+    }
+    return names;
+}
+
+void PlayfieldWidget::paintEvent(QPaintEvent* event)
+{
+    // An item hidden under those above it in the repainted region is not
+    // drawn at all: the score band under the weights line, when only the
+    // weights change.
+    QRegion uncovered = event->region();
+    std::vector<const Item*> seen;  // top-most first
+    for (auto it = items_.rbegin(); it != items_.rend() && !uncovered.isEmpty(); ++it) {
+        if (it->shown && uncovered.intersects(it->box)) {
+            seen.push_back(&*it);
+            if (it->covers) {
+                uncovered -= it->box;
+            }
+        }
+    }
+
+    QPainter painter(this);
+    for (const QRect& rect : uncovered) {
+        painter.fillRect(rect, palette().color(QPalette::Window));
+    }
+    for (auto it = seen.rbegin(); it != seen.rend(); ++it) {
+        const Item& item = **it;
+        if (item.picture.isNull()) {
+            // A label: what QLabel draws for a plain caption, on the face colour.
+            painter.fillRect(item.box, palette().color(QPalette::Button));
+            painter.setPen(palette().color(QPalette::ButtonText));
+            painter.drawText(item.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.caption);
+        } else {
+            // Only the part of the picture that is inside its box and is
+            // being repainted: a large wall is not copied whole for a sprite
+            // passing over a corner of it.
+            painter.setClipRect(event->rect() & item.box);
+            painter.drawPixmap(item.box.topLeft(), item.picture);
+            painter.setClipping(false);
+        }
+    }
+}
+
+}  // namespace croquel::ui
