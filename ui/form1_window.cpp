@@ -218,6 +218,7 @@ void Form1Window::render()
             drawn_.captions[slot] = caption;
         }
     }
+    playfield_->paintChanges();
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         const bool enabled = form_->timer(static_cast<int>(i) + 1).Enabled && !halted_;
         if (timers_[i].isActive() != enabled) {

@@ -16,7 +16,7 @@ PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QWidget(parent)
 
 int PlayfieldWidget::add(Item item)
 {
-    update(item.box);
+    changed_ += item.box;
     items_.push_back(std::move(item));
     return static_cast<int>(items_.size()) - 1;
 }
@@ -36,11 +36,11 @@ void PlayfieldWidget::move(int item, QPoint topLeft)
 {
     Item& moved = at(item);
     if (moved.shown) {
-        update(moved.box);
+        changed_ += moved.box;
     }
     moved.box.moveTopLeft(topLeft);
     if (moved.shown) {
-        update(moved.box);
+        changed_ += moved.box;
     }
 }
 
@@ -48,14 +48,24 @@ void PlayfieldWidget::setShown(int item, bool shown)
 {
     Item& changed = at(item);
     changed.shown = shown;
-    update(changed.box);
+    changed_ += changed.box;
 }
 
 void PlayfieldWidget::setCaption(int item, const QString& caption)
 {
     Item& changed = at(item);
     changed.caption = caption;
-    update(changed.box);
+    changed_ += changed.box;
+}
+
+void PlayfieldWidget::paintChanges()
+{
+    // Painted within the tick, the change needs no wake-up of the event
+    // loop of its own. A hidden field is painted whole when shown.
+    if (!changed_.isEmpty()) {
+        repaint(changed_);
+        changed_ = QRegion();
+    }
 }
 
 const PlayfieldWidget::Item* PlayfieldWidget::item(QStringView name) const

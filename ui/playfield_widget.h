@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -34,9 +35,13 @@ public:
     int addPicture(const QString& name, const QPixmap& picture, const QRect& box);
     int addLabel(const QString& name, const QString& caption, const QRect& box);
 
+    // Changes are gathered and drawn by paintChanges(), in one pass.
     void move(int item, QPoint topLeft);
     void setShown(int item, bool shown);
     void setCaption(int item, const QString& caption);
+    // Draws the gathered changes now, rather than at the event loop's next
+    // turn: a tick that changes nothing draws nothing.
+    void paintChanges();
 
     // The item of that name, or nullptr.
     const Item* item(QStringView name) const;
@@ -51,6 +56,7 @@ private:
     Item& at(int item) { return items_.at(static_cast<std::size_t>(item)); }
 
     std::vector<Item> items_;  // bottom-most first
+    QRegion changed_;          // awaiting paintChanges()
 };
 
 }  // namespace croquel::ui
