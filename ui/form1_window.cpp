@@ -71,10 +71,14 @@ Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
 
+    // Decoded meanwhile: the menu and the window's size load the fonts,
+    // the longest part of the start.
+    auto pictures = readGamePictures(devicePixelRatioF());
     form_ = std::make_unique<Form1>(module, Platform{keys, random, *messageBox_, *this});
-
     buildMenu();
-    buildChildren();
+    buildPlayfield();
+    setFixedSize(sizeHint());
+    addControls(pictures.get());
 
     const std::array<void (Form1Window::*)(), 3> ticks{&Form1Window::tickTimer1, &Form1Window::tickTimer2,
                                                        &Form1Window::tickTimer3};
@@ -87,7 +91,6 @@ Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, 
     form_->Form_Load();
     render();
 
-    setFixedSize(sizeHint());
     keepOffTaskBar(*this);
     centreOnScreen(*this);
 }
@@ -112,7 +115,7 @@ void Form1Window::buildMenu()
     connect(quit, &QAction::triggered, this, &Form1Window::close);
 }
 
-void Form1Window::buildChildren()
+void Form1Window::buildPlayfield()
 {
     playfield_ = new PlayfieldWidget(this);
     playfield_->setObjectName(QStringLiteral("playfield"));
@@ -121,9 +124,15 @@ void Form1Window::buildChildren()
     black.setColor(QPalette::Window, Qt::black);
     playfield_->setPalette(black);
     setCentralWidget(playfield_);
+}
 
-    const qreal ratio = devicePixelRatioF();
-    // Listed top-most first: built from the bottom up.
+void Form1Window::addControls(const std::map<Picture, QImage>& pictures)
+{
+    std::map<Picture, QPixmap> shared;  // one pixmap for the 42 pellets
+    for (const auto& [picture, image] : pictures) {
+        shared[picture] = QPixmap::fromImage(image);
+    }
+    // Listed top-most first: added from the bottom up.
     for (auto it = form1Children.rbegin(); it != form1Children.rend(); ++it) {
         const ControlLayout& child = *it;
         const auto slot = static_cast<std::size_t>(child.number);
@@ -134,13 +143,11 @@ void Form1Window::buildChildren()
             drawn_.captions[slot] = child.caption;
             break;
         case ControlKind::PictureBox:
-            sprites_[slot] =
-                playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
+            sprites_[slot] = playfield_->addPicture(name, shared.at(child.picture), pixelRect(child));
             drawn_.sprites[slot] = {static_cast<float>(child.left), static_cast<float>(child.top), true};
             break;
         case ControlKind::Image:
-            images_[slot] =
-                playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
+            images_[slot] = playfield_->addPicture(name, shared.at(child.picture), pixelRect(child));
             drawn_.images[slot] = true;
             break;
         }

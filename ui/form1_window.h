@@ -4,11 +4,13 @@
 #include "module1.h"
 #include "platform.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -58,7 +60,8 @@ private:
 
     void unloadForm1() override;
     void buildMenu();
-    void buildChildren();
+    void buildPlayfield();
+    void addControls(const std::map<Picture, QImage>& pictures);
     void run(void (Form1::*handler)());
     void stopTimers();
 

@@ -3,29 +3,33 @@
 #include <QImageReader>
 #include <QPixmapCache>
 
-#include <utility>
-
 namespace croquel::ui {
 
 namespace {
 
 // The pictures are our own PNGs: read as PNG straight away. Left to guess,
 // Qt would first load every image-format plugin to ask each about the file.
-QPixmap readPng(const QString& path, qreal devicePixelRatio)
+QImage readPng(const QString& path, qreal devicePixelRatio)
 {
-    QPixmap pixmap;
-    if (QPixmapCache::find(path, &pixmap)) {
-        return pixmap;  // pellets and bars share one picture
-    }
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
     image.setDevicePixelRatio(devicePixelRatio);
-    pixmap = QPixmap::fromImage(std::move(image));
-    if (!pixmap.isNull()) {
-        QPixmapCache::insert(path, pixmap);
+    return image;
+}
+
+// The double-resolution drawing on a screen of ratio 1.5 or more, where
+// there is one.
+QImage readPicture(const QString& fileName, qreal devicePixelRatio)
+{
+    const QString path = QStringLiteral(":/pictures/") + fileName;
+    if (devicePixelRatio >= 1.5) {
+        if (QImage sharp = readPng(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")), 2.0);
+            !sharp.isNull()) {
+            return sharp;
+        }
     }
-    return pixmap;
+    return readPng(path, 1.0);
 }
 
 }  // namespace
@@ -52,14 +56,30 @@ QString pictureFile(Picture picture)
 
 QPixmap loadPicture(const QString& fileName, qreal devicePixelRatio)
 {
-    const QString path = QStringLiteral(":/pictures/") + fileName;
-    if (devicePixelRatio >= 1.5) {
-        if (QPixmap sharp = readPng(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")), 2.0);
-            !sharp.isNull()) {
-            return sharp;
-        }
+    QPixmap pixmap;
+    const QString key = fileName + QString::number(devicePixelRatio);
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap::fromImage(readPicture(fileName, devicePixelRatio));
+        QPixmapCache::insert(key, pixmap);
     }
-    return readPng(path, 1.0);
+    return pixmap;
+}
+
+std::future<std::map<Picture, QImage>> readGamePictures(qreal devicePixelRatio)
+{
+    return std::async(std::launch::async, [devicePixelRatio] {
+        std::map<Picture, QImage> pictures;
+        for (const ControlLayout& child : form1Children) {
+            if (child.picture != Picture::None && !pictures.contains(child.picture)) {
+                const QImage image = readPicture(pictureFile(child.picture), devicePixelRatio);
+                // The format a QPixmap keeps on this platform, converted here
+                // rather than on the window's thread.
+                pictures[child.picture] = image.convertToFormat(
+                    image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            }
+        }
+        return pictures;
+    });
 }
 
 }  // namespace croquel::ui
