@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
+#include <algorithm>
 #include <exception>
 
 namespace croquel::ui {
@@ -133,8 +134,7 @@ void Form1Window::addControls(const std::map<Picture, QImage>& pictures)
         shared[picture] = QPixmap::fromImage(image);
     }
     // Listed top-most first: added from the bottom up.
-    for (auto it = form1Children.rbegin(); it != form1Children.rend(); ++it) {
-        const ControlLayout& child = *it;
+    std::for_each(form1Children.rbegin(), form1Children.rend(), [&](const ControlLayout& child) {
         const auto slot = static_cast<std::size_t>(child.number);
         const QString name = controlName(child);
         switch (child.kind) {
@@ -151,7 +151,7 @@ void Form1Window::addControls(const std::map<Picture, QImage>& pictures)
             drawn_.images[slot] = true;
             break;
         }
-    }
+    });
 }
 
 const QTimer& Form1Window::timer(int number) const

@@ -77,9 +77,7 @@ const PlayfieldWidget::Item* PlayfieldWidget::item(QStringView name) const
 QStringList PlayfieldWidget::stacking() const
 {
     QStringList names;
-    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-        names << it->name;
-    }
+    std::for_each(items_.rbegin(), items_.rend(), [&names](const Item& item) { names << item.name; });
     return names;
 }
 
@@ -103,8 +101,8 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
     for (const QRect& rect : uncovered) {
         painter.fillRect(rect, palette().color(QPalette::Window));
     }
-    for (auto it = seen.rbegin(); it != seen.rend(); ++it) {
-        const Item& item = **it;
+    std::for_each(seen.rbegin(), seen.rend(), [&](const Item* drawn) {
+        const Item& item = *drawn;
         if (item.picture.isNull()) {
             // A label: what QLabel draws for a plain caption, on the face colour.
             painter.fillRect(item.box, palette().color(QPalette::Button));
@@ -118,7 +116,7 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
             painter.drawPixmap(item.box.topLeft(), item.picture);
             painter.setClipping(false);
         }
-    }
+    });
 }
 
 }  // namespace croquel::ui
