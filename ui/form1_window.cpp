@@ -198,8 +198,8 @@ void Form1Window::run(void (Form1::*handler)())
 
 void Form1Window::render()
 {
-    // Compared with what was last drawn, kept beside the widgets: a tick
-    // that changes nothing reads a few bytes rather than every widget.
+    // Compared with what was last drawn, kept compact beside the playfield:
+    // a tick that changes nothing reads a few bytes rather than every item.
     for (int n = 1; n <= 5; ++n) {
         const auto slot = static_cast<std::size_t>(n);
         const PictureBox& box = form_->picture(n);

@@ -72,7 +72,7 @@ private:
     std::array<int, 6> sprites_{};               // [1]..[5], items of playfield_
     std::array<int, form1Images + 1> images_{};  // [1]..[49], items of playfield_
     std::array<int, 3> labels_{};                // [1]..[2], items of playfield_
-    struct Drawn {                               // what those widgets show
+    struct Drawn {                               // what the playfield shows
         std::array<PictureBox, 6> sprites{};
         std::array<bool, form1Images + 1> images{};
         std::array<std::string, 3> captions;
