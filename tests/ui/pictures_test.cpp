@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <cstdlib>
+
 using namespace croquel;
 
 namespace {
@@ -27,6 +29,29 @@ QSet<QRgb> coloursOf(const QImage& image)
         }
     }
     return colours;
+}
+
+// The same drawing where the two may differ only in the rounding of
+// antialiased edges and gradients, which depends on the processor's
+// instruction set: one level of a channel.
+bool sameDrawing(const QImage& actual, const QImage& expected)
+{
+    if (actual.size() != expected.size()) {
+        return false;
+    }
+    const QImage a = actual.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > 1 || std::abs(qGreen(p) - qGreen(q)) > 1
+                || std::abs(qBlue(p) - qBlue(q)) > 1 || std::abs(qAlpha(p) - qAlpha(q)) > 1) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 // The walls of the game window alone, from the compiled-in pictures at their
@@ -51,19 +76,17 @@ QImage wallsOfTheGameWindow()
 class PicturesTest : public QObject {
     Q_OBJECT
 private slots:
-    // The compiled-in pictures are exactly what the generator draws, at both
-    // resolutions, so the two cannot drift apart.
+    // The compiled-in pictures are what the generator draws, at every
+    // resolution, so the two cannot drift apart.
     void compiledPicturesAreTheGeneratorsDrawings()
     {
         for (const assets::PictureEntry& entry : assets::allPictures()) {
-            const auto withAlpha = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };
             for (int scale : entry.scales) {
                 const QString name = assets::fileNameAt(entry, scale);
                 // The large desktop icons are installed, not compiled in.
-                const QImage stored =
-                    withAlpha(QImage(scale <= 2 ? ":/pictures/" + name : CROQUEL_ASSETS_DIR "/" + name));
+                const QImage stored(scale <= 2 ? ":/pictures/" + name : CROQUEL_ASSETS_DIR "/" + name);
                 QCOMPARE(stored.size(), entry.size * scale);
-                QVERIFY2(stored == withAlpha(assets::drawPicture(entry.fileName, scale)), qPrintable(name));
+                QVERIFY2(sameDrawing(stored, assets::drawPicture(entry.fileName, scale)), qPrintable(name));
             }
         }
         QVERIFY(assets::drawPicture("missing.png", 1).isNull());
