@@ -61,9 +61,18 @@ xcb_window_t root()
 }
 
 // The window as a person sees it: its client area where the X server put
-// it, grown by the frame the window manager says it drew.
+// it, grown by the frame the window manager says it drew. None until the
+// window manager has mapped it: the frame's size is known before that, and
+// the client waits unplaced at the screen's corner.
 std::optional<QRect> frameOnScreen(const QWidget* window)
 {
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(connection(), xcb_get_window_attributes(connection(), idOf(window)), nullptr);
+    const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(attributes);
+    if (!viewable) {
+        return std::nullopt;
+    }
     const QList<quint32> extents = windowProperty(idOf(window), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
     xcb_get_geometry_reply_t* geometry =
         xcb_get_geometry_reply(connection(), xcb_get_geometry(connection(), idOf(window)), nullptr);
