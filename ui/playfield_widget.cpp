@@ -8,7 +8,7 @@
 
 namespace croquel::ui {
 
-PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QWidget(parent)
+PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QWidget(parent), captions_(font(), this)
 {
     // Every pixel is painted below: the field, then the controls on it.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -81,6 +81,14 @@ QStringList PlayfieldWidget::stacking() const
     return names;
 }
 
+void PlayfieldWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        captions_ = LineTypesetter(font(), this);
+    }
+    QWidget::changeEvent(event);
+}
+
 void PlayfieldWidget::paintEvent(QPaintEvent* event)
 {
     // An item hidden under those above it in the repainted region is not
@@ -107,7 +115,11 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
             // A label: what QLabel draws for a plain caption, on the face colour.
             painter.fillRect(item.box, palette().color(QPalette::Button));
             painter.setPen(palette().color(QPalette::ButtonText));
-            painter.drawText(item.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.caption);
+            if (const QGlyphRun line = captions_.set(item.caption, item.box.width()); !line.isEmpty()) {
+                painter.drawGlyphRun(item.box.topLeft(), line);
+            } else {
+                painter.drawText(item.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.caption);
+            }
         } else {
             // Only the part of the picture that is inside its box and is
             // being repainted: a large wall is not copied whole for a sprite

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "line_typesetter.h"
+
 #include <QPixmap>
 #include <QRect>
 #include <QRegion>
@@ -49,6 +51,7 @@ public:
     QStringList stacking() const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -57,6 +60,7 @@ private:
 
     std::vector<Item> items_;  // bottom-most first
     QRegion changed_;          // awaiting paintChanges()
+    LineTypesetter captions_;
 };
 
 }  // namespace croquel::ui

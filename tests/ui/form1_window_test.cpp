@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -188,6 +189,43 @@ private slots:
         QVERIFY(!field->item(u"Image4")->shown);
         QVERIFY(field->item(u"Picture2")->shown);
         QCOMPARE(field->item(u"Label2")->caption, QStringLiteral("nombres de points: 7"));
+    }
+
+    // A caption is drawn as Qt lays text out, kerned, and word-wrapped when
+    // it is too long for its label, whichever way the playfield sets it,
+    // in the game's narrow font as in any other.
+    void labelsDrawCaptionsAsTheTextLayoutDoes_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("kerned weights") << "nbra :11nbrb:1nbrc:-100nbrd:21";
+        QTest::newRow("widest weights") << "nbra :-100nbrb:-100nbrc:-100nbrd:-100";
+        QTest::newRow("score") << "nombres de points: 11";
+        QTest::newRow("too wide, wrapped") << "nbra :-100nbrb:-100nbrc:-100nbrd:-100 nbra :-100";
+        QTest::newRow("empty") << "";
+    }
+    void labelsDrawCaptionsAsTheTextLayoutDoes()
+    {
+        QFETCH(QString, caption);
+        ui::PlayfieldWidget* field = window().playfield();
+        window().form().Label1.Caption = caption.toStdString();
+        window().render();
+        QFont narrow = field->font();
+        narrow.setFamilies({QStringLiteral("Liberation Sans")});
+        narrow.setPointSizeF(8.0);
+        for (const QFont& font : {narrow, QFont()}) {
+            field->setFont(font);
+            const QRect box = field->item(u"Label1")->box;
+            const QImage drawn = field->grab(box).toImage().convertToFormat(QImage::Format_RGB32);
+
+            QImage expected(box.size(), QImage::Format_RGB32);
+            expected.fill(field->palette().color(QPalette::Button));
+            QPainter painter(&expected);
+            painter.setFont(field->font());
+            painter.setPen(field->palette().color(QPalette::ButtonText));
+            painter.drawText(expected.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+            painter.end();
+            QCOMPARE(drawn, expected);
+        }
     }
 
     // Idle play costs little: ticks that change nothing on screen paint

@@ -1,0 +1,108 @@
+#include "line_typesetter.h"
+
+#include <QList>
+#include <QPointF>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <cmath>
+#include <limits>
+
+namespace croquel::ui {
+
+namespace {
+
+constexpr qreal notSettable = std::numeric_limits<qreal>::quiet_NaN();
+
+}  // namespace
+
+LineTypesetter::LineTypesetter(const QFont& font, const QPaintDevice* device) : font_(font), device_(device) {}
+
+QGlyphRun LineTypesetter::set(QStringView caption, int width)
+{
+    if (caption.isEmpty()) {
+        return {};
+    }
+    QList<quint32> indexes(caption.size());
+    QList<QPointF> positions(caption.size());
+    qreal x = 0;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const Glyph shape = glyph(caption[i]);
+        if (!shape.settable) {
+            return {};
+        }
+        if (i > 0) {
+            const qreal advance = step(caption[i - 1], caption[i]);
+            if (std::isnan(advance)) {
+                return {};
+            }
+            x += advance;
+        }
+        indexes[i] = shape.index;
+        positions[i] = QPointF(x, baseline_);
+    }
+    if (x + glyph(caption.back()).advance >= width) {
+        return {};
+    }
+    QGlyphRun run;
+    run.setRawFont(rawFont_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    return run;
+}
+
+LineTypesetter::Glyph LineTypesetter::glyph(QChar character)
+{
+    const auto known = glyphs_.constFind(character.unicode());
+    if (known != glyphs_.cend()) {
+        return *known;
+    }
+    // A control character or half a surrogate pair is not one glyph of its own.
+    Glyph learned;
+    if (character.isPrint() && !character.isSurrogate()) {
+        QTextLayout layout(QString(character), font_, device_);
+        if (const QGlyphRun run = layOut(layout); run.glyphIndexes().size() == 1) {
+            if (!rawFont_.isValid()) {
+                rawFont_ = run.rawFont();
+                baseline_ = run.positions().front().y();
+            }
+            if (run.rawFont() == rawFont_ && run.positions().front() == QPointF(0, baseline_)) {
+                learned = {run.glyphIndexes().front(), layout.lineAt(0).horizontalAdvance(), true};
+            }
+        }
+    }
+    return *glyphs_.insert(character.unicode(), learned);
+}
+
+qreal LineTypesetter::step(QChar from, QChar to)
+{
+    const quint32 pair = quint32{from.unicode()} << 16U | to.unicode();
+    const auto known = steps_.constFind(pair);
+    if (known != steps_.cend()) {
+        return *known;
+    }
+    // Settable when the pair keeps both glyphs, in order, on the baseline:
+    // the second one's place is then the step, kerning included.
+    qreal learned = notSettable;
+    QTextLayout layout(QString(from) + to, font_, device_);
+    if (const QGlyphRun run = layOut(layout);
+        run.glyphIndexes() == QList{glyph(from).index, glyph(to).index} && run.rawFont() == rawFont_
+        && run.positions().front() == QPointF(0, baseline_) && run.positions().back().y() == baseline_) {
+        learned = run.positions().back().x();
+    }
+    return *steps_.insert(pair, learned);
+}
+
+QGlyphRun LineTypesetter::layOut(QTextLayout& layout)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return runs.size() == 1 ? runs.front() : QGlyphRun();
+}
+
+}  // namespace croquel::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QHash>
+#include <QRawFont>
+#include <QString>
+#include <QStringView>
+
+class QPaintDevice;
+class QTextLayout;
+
+namespace croquel::ui {
+
+// Sets one-line captions as Qt's text layout sets them, without shaping
+// each one afresh: the glyph of each character and the step from each
+// character to the next (its advance with the pair's kerning) are learned
+// from the layout itself, the first time they are met. The weights line
+// changes five times a second; set this way it costs a few lookups, and it
+// is drawn through the same glyph cache to the same pixels.
+class LineTypesetter {
+public:
+    // Captions in that font, as painted on that device (for its resolution).
+    LineTypesetter(const QFont& font, const QPaintDevice* device);
+
+    // The caption's glyphs, positioned from the top-left corner of a box of
+    // that width. Empty where the layout would do more than place one
+    // glyph per character on one line: a caption too wide for the box
+    // (word wrapping applies), or a character that takes another font,
+    // several glyphs, or a place that depends on more than its neighbour.
+    // Such captions are for the layout to draw.
+    QGlyphRun set(QStringView caption, int width);
+
+private:
+    struct Glyph {
+        quint32 index = 0;
+        qreal advance = 0;
+        bool settable = false;
+    };
+
+    Glyph glyph(QChar character);
+    // From the character's origin to the next one's; NaN if the pair is not settable.
+    qreal step(QChar from, QChar to);
+    static QGlyphRun layOut(QTextLayout& layout);  // empty unless the line is one run
+
+    QFont font_;
+    const QPaintDevice* device_;
+    QRawFont rawFont_;  // of the first glyph learned: every other must share it
+    qreal baseline_ = 0;
+    QHash<char16_t, Glyph> glyphs_;
+    QHash<quint32, qreal> steps_;  // by the pair's two characters
+};
+
+}  // namespace croquel::ui
