@@ -26,6 +26,7 @@ QGlyphRun LineTypesetter::set(QStringView caption, int width)
     QList<quint32> indexes(caption.size());
     QList<QPointF> positions(caption.size());
     qreal x = 0;
+    qreal end = 0;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         const Glyph shape = glyph(caption[i]);
         if (!shape.settable) {
@@ -40,8 +41,9 @@ QGlyphRun LineTypesetter::set(QStringView caption, int width)
         }
         indexes[i] = shape.index;
         positions[i] = QPointF(x, baseline_);
+        end = x + shape.advance;
     }
-    if (x + glyph(caption.back()).advance >= width) {
+    if (end >= width) {
         return {};
     }
     QGlyphRun run;
