@@ -14,6 +14,11 @@ namespace {
 
 constexpr qreal notSettable = std::numeric_limits<qreal>::quiet_NaN();
 
+constexpr quint32 pairOf(QChar from, QChar to)
+{
+    return quint32{from.unicode()} << 16U | to.unicode();
+}
+
 }  // namespace
 
 LineTypesetter::LineTypesetter(const QFont& font, const QPaintDevice* device) : font_(font), device_(device) {}
@@ -53,6 +58,35 @@ QGlyphRun LineTypesetter::set(QStringView caption, int width)
     return run;
 }
 
+QRect LineTypesetter::changedInk(const QGlyphRun& from, const QGlyphRun& to)
+{
+    const QList<quint32> fromIndexes = from.glyphIndexes();
+    const QList<quint32> toIndexes = to.glyphIndexes();
+    const QList<QPointF> fromPositions = from.positions();
+    const QList<QPointF> toPositions = to.positions();
+    qsizetype same = 0;
+    while (same < fromIndexes.size() && same < toIndexes.size() && fromIndexes[same] == toIndexes[same]
+           && fromPositions[same] == toPositions[same]) {
+        ++same;
+    }
+    return inkFrom(from, same) | inkFrom(to, same);
+}
+
+QRect LineTypesetter::inkFrom(const QGlyphRun& line, qsizetype first)
+{
+    const QList<quint32> indexes = line.glyphIndexes();
+    const QList<QPointF> positions = line.positions();
+    QRectF ink;
+    for (qsizetype i = first; i < indexes.size(); ++i) {
+        auto known = inks_.constFind(indexes[i]);
+        if (known == inks_.cend()) {
+            known = inks_.insert(indexes[i], line.rawFont().boundingRect(indexes[i]));
+        }
+        ink |= known->translated(positions[i]);
+    }
+    return ink.isEmpty() ? QRect() : ink.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 LineTypesetter::Glyph LineTypesetter::glyph(QChar character)
 {
     const auto known = glyphs_.constFind(character.unicode());
@@ -78,7 +112,7 @@ LineTypesetter::Glyph LineTypesetter::glyph(QChar character)
 
 qreal LineTypesetter::step(QChar from, QChar to)
 {
-    const quint32 pair = quint32{from.unicode()} << 16U | to.unicode();
+    const quint32 pair = pairOf(from, to);
     const auto known = steps_.constFind(pair);
     if (known != steps_.cend()) {
         return *known;

@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QRawFont>
+#include <QRect>
 #include <QString>
 #include <QStringView>
 
@@ -31,6 +32,11 @@ public:
     // Such captions are for the layout to draw.
     QGlyphRun set(QStringView caption, int width);
 
+    // Where two lines set here, in this font, can differ on screen, from the
+    // top-left corner of their box: the ink of every glyph from the first
+    // one that changed or moved. The glyphs before it draw the same pixels.
+    QRect changedInk(const QGlyphRun& from, const QGlyphRun& to);
+
 private:
     struct Glyph {
         quint32 index = 0;
@@ -42,6 +48,9 @@ private:
     // From the character's origin to the next one's; NaN if the pair is not settable.
     qreal step(QChar from, QChar to);
     static QGlyphRun layOut(QTextLayout& layout);  // empty unless the line is one run
+    // The ink of the line's glyphs from the given one on, with a pixel more
+    // all round for antialiased edges and glyphs placed at a fraction of a pixel.
+    QRect inkFrom(const QGlyphRun& line, qsizetype first);
 
     QFont font_;
     const QPaintDevice* device_;
@@ -49,6 +58,7 @@ private:
     qreal baseline_ = 0;
     QHash<char16_t, Glyph> glyphs_;
     QHash<quint32, qreal> steps_;  // by the pair's two characters
+    QHash<quint32, QRectF> inks_;  // by glyph, from its origin
 };
 
 }  // namespace croquel::ui

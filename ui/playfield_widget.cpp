@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <utility>
@@ -24,12 +25,12 @@ int PlayfieldWidget::add(Item item)
 int PlayfieldWidget::addPicture(const QString& name, const QPixmap& picture, const QRect& box)
 {
     const QSizeF size = picture.deviceIndependentSize();
-    return add({name, picture, {}, box, size.width() >= box.width() && size.height() >= box.height()});
+    return add({name, picture, {}, {}, box, size.width() >= box.width() && size.height() >= box.height()});
 }
 
 int PlayfieldWidget::addLabel(const QString& name, const QString& caption, const QRect& box)
 {
-    return add({name, {}, caption, box});
+    return add({name, {}, caption, captions_.set(caption, box.width()), box});
 }
 
 void PlayfieldWidget::move(int item, QPoint topLeft)
@@ -54,8 +55,16 @@ void PlayfieldWidget::setShown(int item, bool shown)
 void PlayfieldWidget::setCaption(int item, const QString& caption)
 {
     Item& changed = at(item);
+    QGlyphRun line = captions_.set(caption, changed.box.width());
+    // The weights line keeps its words and most of its digits from one
+    // tick to the next: those pixels are neither drawn nor sent again.
+    if (line.isEmpty() || changed.line.isEmpty()) {
+        changed_ += changed.box;
+    } else {
+        changed_ += captions_.changedInk(changed.line, line).translated(changed.box.topLeft()) & changed.box;
+    }
     changed.caption = caption;
-    changed_ += changed.box;
+    changed.line = std::move(line);
 }
 
 void PlayfieldWidget::paintChanges()
@@ -85,6 +94,11 @@ void PlayfieldWidget::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange) {
         captions_ = LineTypesetter(font(), this);
+        for (Item& label : items_) {
+            if (label.picture.isNull()) {
+                label.line = captions_.set(label.caption, label.box.width());
+            }
+        }
     }
     QWidget::changeEvent(event);
 }
@@ -95,7 +109,7 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
     // drawn at all: the score band under the weights line, when only the
     // weights change.
     QRegion uncovered = event->region();
-    std::vector<const Item*> seen;  // top-most first
+    QVarLengthArray<const Item*, 16> seen;  // top-most first
     for (auto it = items_.rbegin(); it != items_.rend() && !uncovered.isEmpty(); ++it) {
         if (it->shown && uncovered.intersects(it->box)) {
             seen.push_back(&*it);
@@ -115,8 +129,8 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
             // A label: what QLabel draws for a plain caption, on the face colour.
             painter.fillRect(item.box, palette().color(QPalette::Button));
             painter.setPen(palette().color(QPalette::ButtonText));
-            if (const QGlyphRun line = captions_.set(item.caption, item.box.width()); !line.isEmpty()) {
-                painter.drawGlyphRun(item.box.topLeft(), line);
+            if (!item.line.isEmpty()) {
+                painter.drawGlyphRun(item.box.topLeft(), item.line);
             } else {
                 painter.drawText(item.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.caption);
             }

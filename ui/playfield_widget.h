@@ -2,6 +2,7 @@
 
 #include "line_typesetter.h"
 
+#include <QGlyphRun>
 #include <QPixmap>
 #include <QRect>
 #include <QRegion>
@@ -18,7 +19,8 @@ namespace croquel::ui {
 // images and picture boxes, each picture from its box's top-left corner and
 // clipped to the box, and the labels, each a box of the face colour with
 // its caption word-wrapped from the top-left corner. A change repaints the
-// rectangles it touches and nothing else.
+// rectangles it touches and nothing else: for a new caption on one line,
+// the ink of the glyphs that changed.
 class PlayfieldWidget final : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ public:
         QString name;        // the layout's name: "Picture5", "Image4", "Label1"
         QPixmap picture;     // null for a label
         QString caption;     // a label's
+        QGlyphRun line;      // its caption set as one line; empty for the text layout to draw
         QRect box;           // in pixels
         bool covers = true;  // paints every pixel of its box
         bool shown = true;
