@@ -32,12 +32,17 @@ QGlyphRun LineTypesetter::set(QStringView caption, int width)
     QList<QPointF> positions(caption.size());
     qreal x = 0;
     qreal end = 0;
+    bool laidOut = false;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         const Glyph shape = glyph(caption[i]);
         if (!shape.settable) {
             return {};
         }
         if (i > 0) {
+            if (!laidOut && !steps_.contains(pairOf(caption[i - 1], caption[i]))) {
+                learnSteps(caption);
+                laidOut = true;
+            }
             const qreal advance = step(caption[i - 1], caption[i]);
             if (std::isnan(advance)) {
                 return {};
@@ -108,6 +113,58 @@ LineTypesetter::Glyph LineTypesetter::glyph(QChar character)
         }
     }
     return *glyphs_.insert(character.unicode(), learned);
+}
+
+void LineTypesetter::learnSteps(QStringView caption)
+{
+    // Every pair not yet known among the characters met so far, side by side
+    // in one layout: kerning is between neighbours, so each pair steps there
+    // as it does alone. The weights line meets its digits in new pairs for a
+    // while; learned together they cost one layout, not one each. A layout
+    // other than one glyph per character on the baseline leaves the pairs to
+    // be learned one by one, from then on.
+    if (!learnsTogether_) {
+        return;
+    }
+    QString characters;
+    auto add = [&characters](QChar character) {
+        if (!characters.contains(character)) {
+            characters += character;
+        }
+    };
+    for (const QChar character : caption) {
+        if (glyph(character).settable) {
+            add(character);
+        }
+    }
+    for (auto known = glyphs_.cbegin(); known != glyphs_.cend(); ++known) {
+        if (known->settable) {
+            add(QChar(known.key()));
+        }
+    }
+    QString pairs;
+    for (const QChar from : characters) {
+        for (const QChar to : characters) {
+            if (!steps_.contains(pairOf(from, to))) {
+                pairs += from;
+                pairs += to;
+            }
+        }
+    }
+    if (pairs.isEmpty()) {
+        return;
+    }
+    QTextLayout layout(pairs, font_, device_);
+    const QGlyphRun run = layOut(layout);
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    learnsTogether_ = run.rawFont() == rawFont_ && indexes.size() == pairs.size();
+    for (qsizetype i = 0; learnsTogether_ && i < pairs.size(); ++i) {
+        learnsTogether_ = indexes[i] == glyph(pairs[i]).index && positions[i].y() == baseline_;
+    }
+    for (qsizetype i = 0; learnsTogether_ && i < pairs.size(); i += 2) {
+        steps_.insert(pairOf(pairs[i], pairs[i + 1]), positions[i + 1].x() - positions[i].x());
+    }
 }
 
 qreal LineTypesetter::step(QChar from, QChar to)

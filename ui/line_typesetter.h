@@ -47,6 +47,9 @@ private:
     Glyph glyph(QChar character);
     // From the character's origin to the next one's; NaN if the pair is not settable.
     qreal step(QChar from, QChar to);
+    // Learns the steps of the caption's pairs, and of every other pair of
+    // characters met so far, from one layout.
+    void learnSteps(QStringView caption);
     static QGlyphRun layOut(QTextLayout& layout);  // empty unless the line is one run
     // The ink of the line's glyphs from the given one on, with a pixel more
     // all round for antialiased edges and glyphs placed at a fraction of a pixel.
@@ -59,6 +62,7 @@ private:
     QHash<char16_t, Glyph> glyphs_;
     QHash<quint32, qreal> steps_;  // by the pair's two characters
     QHash<quint32, QRectF> inks_;  // by glyph, from its origin
+    bool learnsTogether_ = true;
 };
 
 }  // namespace croquel::ui
