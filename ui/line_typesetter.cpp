@@ -126,20 +126,13 @@ void LineTypesetter::learnSteps(QStringView caption)
     if (!learnsTogether_) {
         return;
     }
-    QString characters;
-    auto add = [&characters](QChar character) {
-        if (!characters.contains(character)) {
-            characters += character;
-        }
-    };
     for (const QChar character : caption) {
-        if (glyph(character).settable) {
-            add(character);
-        }
+        glyph(character);  // the caption's own, before they are paired
     }
+    QString characters;
     for (auto known = glyphs_.cbegin(); known != glyphs_.cend(); ++known) {
         if (known->settable) {
-            add(QChar(known.key()));
+            characters += QChar(known.key());
         }
     }
     QString pairs;
