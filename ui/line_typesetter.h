@@ -16,7 +16,7 @@ namespace croquel::ui {
 // Sets one-line captions as Qt's text layout sets them, without shaping
 // each one afresh: the glyph of each character and the step from each
 // character to the next (its advance with the pair's kerning) are learned
-// from the layout itself, the first time they are met. The weights line
+// from the layout itself, the first time they are needed. The weights line
 // changes five times a second; set this way it costs a few lookups, and it
 // is drawn through the same glyph cache to the same pixels.
 class LineTypesetter {
