@@ -105,10 +105,21 @@ void PlayfieldWidget::changeEvent(QEvent* event)
 
 void PlayfieldWidget::paintEvent(QPaintEvent* event)
 {
-    // An item hidden under those above it in the repainted region is not
-    // drawn at all: the score band under the weights line, when only the
-    // weights change.
-    QRegion uncovered = event->region();
+    // One rectangle at a time: clipped to a rectangle, Qt's raster engine
+    // blits pictures and glyphs directly, where a clip of several rectangles
+    // (a sprite's old and new places and the changed ink of a caption)
+    // would send every pixel through its span clipping.
+    QPainter painter(this);
+    for (const QRect& rect : event->region()) {
+        paintRect(painter, rect);
+    }
+}
+
+void PlayfieldWidget::paintRect(QPainter& painter, const QRect& rect)
+{
+    // An item hidden under those above it in the rectangle is not drawn at
+    // all: the score band under the weights line, when only the weights change.
+    QRegion uncovered = rect;
     QVarLengthArray<const Item*, 16> seen;  // top-most first
     for (auto it = items_.rbegin(); it != items_.rend() && !uncovered.isEmpty(); ++it) {
         if (it->shown && uncovered.intersects(it->box)) {
@@ -119,15 +130,15 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
         }
     }
 
-    QPainter painter(this);
-    for (const QRect& rect : uncovered) {
-        painter.fillRect(rect, palette().color(QPalette::Window));
+    painter.setClipRect(rect);
+    for (const QRect& part : uncovered) {
+        painter.fillRect(part, palette().color(QPalette::Window));
     }
     std::for_each(seen.rbegin(), seen.rend(), [&](const Item* drawn) {
         const Item& item = *drawn;
         if (item.picture.isNull()) {
             // A label: what QLabel draws for a plain caption, on the face colour.
-            painter.fillRect(item.box, palette().color(QPalette::Button));
+            painter.fillRect(item.box & rect, palette().color(QPalette::Button));
             painter.setPen(palette().color(QPalette::ButtonText));
             if (!item.line.isEmpty()) {
                 painter.drawGlyphRun(item.box.topLeft(), item.line);
@@ -138,9 +149,9 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
             // Only the part of the picture that is inside its box and is
             // being repainted: a large wall is not copied whole for a sprite
             // passing over a corner of it.
-            painter.setClipRect(event->rect() & item.box);
+            painter.setClipRect(item.box & rect);
             painter.drawPixmap(item.box.topLeft(), item.picture);
-            painter.setClipping(false);
+            painter.setClipRect(rect);
         }
     });
 }

@@ -12,6 +12,8 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace croquel::ui {
 
 // The client area of the game window with every control of its layout,
@@ -58,6 +60,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintRect(QPainter& painter, const QRect& rect);
     int add(Item item);
     Item& at(int item) { return items_.at(static_cast<std::size_t>(item)); }
 
