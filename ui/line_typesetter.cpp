@@ -32,18 +32,13 @@ QGlyphRun LineTypesetter::set(QStringView caption, int width)
     QList<QPointF> positions(caption.size());
     qreal x = 0;
     qreal end = 0;
-    bool laidOut = false;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         const Glyph shape = glyph(caption[i]);
         if (!shape.settable) {
             return {};
         }
         if (i > 0) {
-            if (!laidOut && !steps_.contains(pairOf(caption[i - 1], caption[i]))) {
-                learnSteps(caption);
-                laidOut = true;
-            }
-            const qreal advance = step(caption[i - 1], caption[i]);
+            const qreal advance = step(caption[i - 1], caption[i], caption);
             if (std::isnan(advance)) {
                 return {};
             }
@@ -160,10 +155,14 @@ void LineTypesetter::learnSteps(QStringView caption)
     }
 }
 
-qreal LineTypesetter::step(QChar from, QChar to)
+qreal LineTypesetter::step(QChar from, QChar to, QStringView caption)
 {
     const quint32 pair = pairOf(from, to);
-    const auto known = steps_.constFind(pair);
+    auto known = steps_.constFind(pair);
+    if (known == steps_.cend()) {
+        learnSteps(caption);
+        known = steps_.constFind(pair);
+    }
     if (known != steps_.cend()) {
         return *known;
     }

@@ -45,8 +45,9 @@ private:
     };
 
     Glyph glyph(QChar character);
-    // From the character's origin to the next one's; NaN if the pair is not settable.
-    qreal step(QChar from, QChar to);
+    // From the character's origin to the next one's; NaN if the pair is not
+    // settable. A pair not known yet is learned with the caption's others.
+    qreal step(QChar from, QChar to, QStringView caption);
     // Learns the steps of the caption's pairs, and of every other pair of
     // characters met so far, from one layout.
     void learnSteps(QStringView caption);
