@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 
 #include <algorithm>
@@ -55,6 +56,7 @@ public:
     int show(std::string_view prompt, int style, std::string_view title) override
     {
         window_.render();
+        window_.syncTimers();
         return box_.show(prompt, style, title);
     }
 
@@ -91,6 +93,7 @@ Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, 
 
     form_->Form_Load();
     render();
+    syncTimers();
 
     keepOffTaskBar(*this);
     centreOnScreen(*this);
@@ -133,22 +136,34 @@ void Form1Window::addControls(const std::map<Picture, QImage>& pictures)
     for (const auto& [picture, image] : pictures) {
         shared[picture] = QPixmap::fromImage(image);
     }
-    // Listed top-most first: added from the bottom up.
+    // Listed top-most first: added from the bottom up. The labels are
+    // widgets of their own, above every picture: nothing of the maze
+    // reaches their band along the bottom edge.
     std::for_each(form1Children.rbegin(), form1Children.rend(), [&](const ControlLayout& child) {
         const auto slot = static_cast<std::size_t>(child.number);
         const QString name = controlName(child);
         switch (child.kind) {
-        case ControlKind::Label:
-            labels_[slot] = playfield_->addLabel(name, toQString(child.caption), pixelRect(child));
-            drawn_.captions[slot] = child.caption;
+        case ControlKind::Label: {
+            auto* label = new QLabel(toQString(child.caption), playfield_);
+            label->setObjectName(name);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // The face colour of the desktop's controls, as labels have
+            // on a form; the playfield's own background is black.
+            label->setAutoFillBackground(true);
+            label->setBackgroundRole(QPalette::Button);
+            label->setForegroundRole(QPalette::ButtonText);
+            label->setGeometry(pixelRect(child));
+            label->raise();
+            labels_[slot] = label;
             break;
+        }
         case ControlKind::PictureBox:
             sprites_[slot] = playfield_->addPicture(name, shared.at(child.picture), pixelRect(child));
-            drawn_.sprites[slot] = {static_cast<float>(child.left), static_cast<float>(child.top), true};
             break;
         case ControlKind::Image:
             images_[slot] = playfield_->addPicture(name, shared.at(child.picture), pixelRect(child));
-            drawn_.images[slot] = true;
             break;
         }
     });
@@ -157,6 +172,11 @@ void Form1Window::addControls(const std::map<Picture, QImage>& pictures)
 const QTimer& Form1Window::timer(int number) const
 {
     return timers_.at(static_cast<std::size_t>(number - 1));
+}
+
+QLabel* Form1Window::label(int number) const
+{
+    return labels_.at(static_cast<std::size_t>(number));
 }
 
 QAction* Form1Window::menuAction(const QString& name) const
@@ -187,57 +207,39 @@ void Form1Window::run(void (Form1::*handler)())
     try {
         ((*form_).*handler)();
         render();
+        syncTimers();
     } catch (const std::exception& error) {
         // No handler catches run-time errors: the game stops here and the
         // program reports the error once.
         halted_ = true;
-        stopTimers();
+        syncTimers();
         emit failed(QString::fromUtf8(error.what()));
     }
 }
 
 void Form1Window::render()
 {
-    // Compared with what was last drawn, kept compact beside the playfield:
-    // a tick that changes nothing reads a few bytes rather than every item.
     for (int n = 1; n <= 5; ++n) {
-        const auto slot = static_cast<std::size_t>(n);
         const PictureBox& box = form_->picture(n);
-        PictureBox& drawn = drawn_.sprites[slot];
-        if (box.Left != drawn.Left || box.Top != drawn.Top) {
-            playfield_->move(sprites_[slot], pixelPosition(box));
-        }
-        if (box.Visible != drawn.Visible) {
-            playfield_->setShown(sprites_[slot], box.Visible);
-        }
-        drawn = box;
+        const int item = sprites_[static_cast<std::size_t>(n)];
+        playfield_->move(item, pixelPosition(box));
+        playfield_->setShown(item, box.Visible);
     }
     for (std::size_t n = 1; n < images_.size(); ++n) {
-        if (const bool visible = form_->Image[n].Visible; visible != drawn_.images[n]) {
-            playfield_->setShown(images_[n], visible);
-            drawn_.images[n] = visible;
-        }
+        playfield_->setShown(images_[n], form_->Image[n].Visible);
     }
     for (int n = 1; n <= 2; ++n) {
-        const auto slot = static_cast<std::size_t>(n);
-        if (const std::string& caption = form_->label(n).Caption; caption != drawn_.captions[slot]) {
-            playfield_->setCaption(labels_[slot], QString::fromStdString(caption));
-            drawn_.captions[slot] = caption;
-        }
+        label(n)->setText(QString::fromStdString(form_->label(n).Caption));  // unchanged: not drawn again
     }
-    playfield_->paintChanges();
+}
+
+void Form1Window::syncTimers()
+{
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         const bool enabled = form_->timer(static_cast<int>(i) + 1).Enabled && !halted_;
         if (timers_[i].isActive() != enabled) {
             enabled ? timers_[i].start() : timers_[i].stop();
         }
-    }
-}
-
-void Form1Window::stopTimers()
-{
-    for (QTimer& timer : timers_) {
-        timer.stop();
     }
 }
 
@@ -253,7 +255,7 @@ void Form1Window::closeEvent(QCloseEvent* event)
 {
     // A tick already queued must not run on an unloaded window.
     halted_ = true;
-    stopTimers();
+    syncTimers();
     event->accept();
 }
 

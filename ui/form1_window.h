@@ -12,10 +12,9 @@
 #include <array>
 #include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 class QAction;
+class QLabel;
 
 namespace croquel::ui {
 
@@ -34,6 +33,8 @@ public:
     const QTimer& timer(int number) const;
     QAction* menuAction(const QString& name) const;
     PlayfieldWidget* playfield() const { return playfield_; }
+    // Label1 or Label2.
+    QLabel* label(int number) const;
 
     // What a tick of Timer1/2/3 does: the handler, then drawing. A run-time
     // error aborts the handler, stops the game and is reported by failed().
@@ -41,8 +42,8 @@ public:
     void tickTimer2();
     void tickTimer3();
 
-    // Brings the widgets in line with the game's controls; touches only what
-    // changed.
+    // Brings the widgets in line with the game's controls; what did not
+    // change is not drawn again.
     void render();
 
 signals:
@@ -63,7 +64,8 @@ private:
     void buildPlayfield();
     void addControls(const std::map<Picture, QImage>& pictures);
     void run(void (Form1::*handler)());
-    void stopTimers();
+    // Runs the timers the game has enabled, while it is not halted.
+    void syncTimers();
 
     std::unique_ptr<DrawFirstMessageBox> messageBox_;
     std::unique_ptr<Form1> form_;
@@ -71,13 +73,8 @@ private:
     std::array<QTimer, 3> timers_;
     std::array<int, 6> sprites_{};               // [1]..[5], items of playfield_
     std::array<int, form1Images + 1> images_{};  // [1]..[49], items of playfield_
-    std::array<int, 3> labels_{};                // [1]..[2], items of playfield_
-    struct Drawn {                               // what the playfield shows
-        std::array<PictureBox, 6> sprites{};
-        std::array<bool, form1Images + 1> images{};
-        std::array<std::string, 3> captions;
-    } drawn_;
-    bool halted_ = false;  // failed or unloaded: no handler runs any more
+    std::array<QLabel*, 3> labels_{};            // [1]..[2]
+    bool halted_ = false;                        // failed or unloaded: no handler runs any more
 };
 
 // The layout name of a child: "Picture5", "Image18", "Label2".

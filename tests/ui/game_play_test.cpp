@@ -5,6 +5,7 @@
 #include "playfield_widget.h"
 #include "program.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QTest>
 
@@ -122,7 +123,7 @@ private slots:
         const Form1& form = window->form();  // lives as long as the window
         int pointsShownAtTheEnd = -1;
         box.onShow = [&] {
-            pointsShownAtTheEnd = window->playfield()->item(u"Label2")->caption.section(' ', -1).toInt();
+            pointsShownAtTheEnd = window->label(2)->text().section(' ', -1).toInt();
             QVERIFY(!window->playfield()->item(u"Picture1")->shown);
         };
 
