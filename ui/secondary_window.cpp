@@ -119,7 +119,11 @@ QWidget* createChild(const ChildLayout& child, QWidget* parent)
     switch (child.kind) {
     case ChildKind::Frame: return new QGroupBox(toQString(child.text), parent);
     case ChildKind::PictureButton: return new PictureButton(child, parent);
-    case ChildKind::Button: return new QPushButton(toQString(child.text), parent);
+    case ChildKind::QuitButton: {
+        auto* button = new QPushButton(toQString(child.text), parent);
+        QObject::connect(button, &QPushButton::clicked, parent->window(), &QWidget::close);
+        return button;
+    }
     case ChildKind::Label:
     case ChildKind::CentredLabel: {
         auto* label = new QLabel(toQString(child.text), parent);
@@ -152,9 +156,6 @@ SecondaryWindow::SecondaryWindow(const WindowLayout& layout) : QWidget(nullptr, 
         resize(client);
     }
     buildChildren(layout);
-    if (auto* quit = findChild<QPushButton*>(toQString(layout.quitButton))) {
-        connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    }
 }
 
 void SecondaryWindow::buildChildren(const WindowLayout& layout)
@@ -180,6 +181,13 @@ void SecondaryWindow::buildChildren(const WindowLayout& layout)
     for (const ChildLayout& child : layout.children) {
         if (child.kind != ChildKind::Frame) {
             place(child);
+        }
+    }
+
+    // A screen reader names a control by the label that names it on screen.
+    for (const ChildLayout& child : layout.children) {
+        if (!child.buddy.empty()) {
+            findChild<QLabel*>(toQString(child.name))->setBuddy(findChild<QWidget*>(toQString(child.buddy)));
         }
     }
 

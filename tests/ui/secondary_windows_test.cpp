@@ -5,6 +5,7 @@
 #include "secondary_window.h"
 #include "window_support.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -268,8 +269,12 @@ private slots:
             if (auto* label = qobject_cast<QLabel*>(widget)) {
                 QCOMPARE(label->text(), ui::toQString(child.text));
                 QVERIFY(label->wordWrap());
+                if (!child.buddy.empty()) {  // what a screen reader calls the control it names
+                    auto* named = window->findChild<QWidget*>(ui::toQString(child.buddy));
+                    QCOMPARE(QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name), label->text());
+                }
             } else if (auto* button = qobject_cast<QPushButton*>(widget);
-                       button && child.kind == ui::ChildKind::Button) {
+                       button && child.kind == ui::ChildKind::QuitButton) {
                 QCOMPARE(button->text(), ui::toQString(child.text));
             } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
                 QCOMPARE(frame->title(), ui::toQString(child.text));
@@ -295,6 +300,37 @@ private slots:
             QVERIFY(widget->parentWidget()->children().indexOf(widget)
                     < widget->parentWidget()->children().indexOf(window->findChild<QWidget*>("Command1")));
         }
+    }
+
+    // Each window's "Quitter", clicked as a person clicks it, closes that window.
+    void quitterClosesItsWindow_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Form2") << "commandes"
+                               << "Command5";
+        QTest::newRow("Form3") << "apropos"
+                               << "Command1";
+        QTest::newRow("Form4") << "lieninter"
+                               << "Command1";
+    }
+    void quitterClosesItsWindow()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, button);
+        menu(item.toLatin1().constData());
+        const QWidgetList before = QApplication::topLevelWidgets();
+        const auto opened = std::ranges::find_if(before, [](QWidget* w) {
+            return w->objectName().startsWith("Form") && w->objectName() != "Form1" && w->isVisible();
+        });
+        QVERIFY(opened != before.end());
+        QPointer<QWidget> window = *opened;
+        auto* quit = window->findChild<QPushButton*>(button);
+        QCOMPARE(quit->text(), QStringLiteral("Quitter"));
+        QTest::mouseClick(quit, Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(window.isNull());
+        QVERIFY(program().form1());
     }
 
     void aboutTextEndsWithSpacesAndASignatureAndIsCutOnTheRight()
