@@ -2,10 +2,6 @@
 #include "form1.h"
 #include "pellets.h"
 
-#include <array>
-#include <charconv>
-#include <string_view>
-
 namespace croquel {
 
 void Form1::Timer2_Timer()
@@ -18,16 +14,7 @@ void Form1::Timer2_Timer()
         }
     }
 
-    // Rewritten only when the score changed: the tick comes twenty times a
-    // second and the text stays the same between pellets.
-    constexpr std::string_view scoreLine = "nombres de points: ";
-    std::array<char, 8> digits{};
-    const std::string_view score(digits.data(),
-                                 std::to_chars(digits.data(), digits.data() + digits.size(), points).ptr);
-    if (const std::string& shown = Label2.Caption;
-        shown.size() != scoreLine.size() + score.size() || !shown.starts_with(scoreLine) || !shown.ends_with(score)) {
-        Label2.Caption.assign(scoreLine).append(score);
-    }
+    Label2.Caption = "nombres de points: " + decimal(points);
 
     if (Picture5.Left != static_cast<float>(module_.left) || Picture5.Top != static_cast<float>(module_.top)) {
         return;
