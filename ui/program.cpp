@@ -59,9 +59,6 @@ void Program::installPlatform()
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), font.family()});
     font.setPointSizeF(8.0);
     QApplication::setFont(font);
-    // Qt does not count tool windows as windows that keep a program alive;
-    // the program ends with its last window of any kind, so it decides here.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setWindowIcon(QIcon(loadPicture(QStringLiteral("icon.png"), 1.0)));
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(&keys_);
@@ -75,7 +72,6 @@ void Program::start()
     }
     form1_ = new Form1Window(module1_, keys_, random_, messageBox_);
     qtMessageBox_.setOwner(form1_);
-    watchLifetime(form1_);
     connect(form1_, &Form1Window::failed, this, [this](const QString& message) { reportFatal_(message); });
     connect(form1_, &Form1Window::commandesClicked, this, &Program::showForm2);
     connect(form1_, &Form1Window::aproposClicked, this, &Program::showForm3);
@@ -87,24 +83,10 @@ void Program::showSecondary(QPointer<SecondaryWindow>& window, const WindowLayou
 {
     if (!window) {
         window = new SecondaryWindow(layout);
-        watchLifetime(window);
     }
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-void Program::watchLifetime(QWidget* window) const
-{
-    // Queued: the window's own pointer is cleared only once it is gone.
-    connect(window, &QObject::destroyed, this, &Program::quitWhenNoWindowLeft, Qt::QueuedConnection);
-}
-
-void Program::quitWhenNoWindowLeft()
-{
-    if (!form1_ && !form2_ && !form3_ && !form4_) {
-        QCoreApplication::quit();
-    }
 }
 
 void Program::showForm2()

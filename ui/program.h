@@ -19,7 +19,7 @@ struct WindowLayout;
 
 // Owns the program-wide state and the life of every window: the game window
 // and the secondary windows, each at most once. The program ends when the
-// application's last window closes.
+// application's last window closes, by Qt's own rule.
 class Program final : public QObject {
     Q_OBJECT
 public:
@@ -53,8 +53,6 @@ public:
 private:
     void installPlatform();
     void showSecondary(QPointer<SecondaryWindow>& window, const WindowLayout& layout);
-    void watchLifetime(QWidget* window) const;
-    void quitWhenNoWindowLeft();
 
     Module1 module1_;
     KeyLatch keys_;

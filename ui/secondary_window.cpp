@@ -145,6 +145,9 @@ QWidget* createChild(const ChildLayout& child, QWidget* parent)
 SecondaryWindow::SecondaryWindow(const WindowLayout& layout) : QWidget(nullptr, flagsOf(layout.frame))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Qt lets no tool window keep the program running; every window of the
+    // game does, whatever its frame.
+    setAttribute(Qt::WA_QuitOnClose);
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.caption));
     const QSize client(toPixels(layout.clientWidth), toPixels(layout.clientHeight));
