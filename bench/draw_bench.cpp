@@ -27,7 +27,7 @@ void runChaserTicks(benchmark::State& state, bool cold)
     for (int n = 1; n <= 3; ++n) {
         window.form().timer(n).Enabled = false;
     }
-    window.render();
+    window.syncTimers();
     QDeadlineTimer shown(5000);
     while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
         if (shown.hasExpired()) {

@@ -8,10 +8,9 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path bin/croquel share/applications/org.example.croquel.desktop share/metainfo/org.example.croquel.metainfo.xml
-             share/icons/hicolor/64x64/apps/croquel.png share/icons/hicolor/128x128/apps/croquel.png
-             share/icons/hicolor/256x256/apps/croquel.png share/man/man6/croquel.6.gz
-             share/doc/croquel/copyright share/doc/croquel/changelog.gz)
+# The files beside the program, listed once for this check and the package's.
+file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/../dist/installed-files" shared_files)
+foreach(path bin/croquel ${shared_files})
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
     endif()

@@ -10,15 +10,8 @@ trap 'rm -rf "$work"' EXIT
 
 echo "== contents of $deb"
 dpkg-deb -c "$deb" | awk '{ sub(/^\./, "", $6); print $6 }' >"$work/files"
-for path in /usr/games/croquel \
-    /usr/share/applications/org.example.croquel.desktop \
-    /usr/share/metainfo/org.example.croquel.metainfo.xml \
-    /usr/share/icons/hicolor/64x64/apps/croquel.png \
-    /usr/share/icons/hicolor/128x128/apps/croquel.png \
-    /usr/share/icons/hicolor/256x256/apps/croquel.png \
-    /usr/share/man/man6/croquel.6.gz \
-    /usr/share/doc/croquel/copyright \
-    /usr/share/doc/croquel/changelog.gz; do
+# The files beside the program are listed once for this check and the install check.
+for path in /usr/games/croquel $(sed 's|^|/usr/|' "$(dirname "$0")/../dist/installed-files"); do
     grep -qx "$path" "$work/files" || { echo "not in the package: $path"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)

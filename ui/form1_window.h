@@ -45,6 +45,8 @@ public:
     // Brings the widgets in line with the game's controls; what did not
     // change is not drawn again.
     void render();
+    // Runs the timers the game has enabled, while it is not halted.
+    void syncTimers();
 
 signals:
     void commandesClicked();
@@ -64,8 +66,6 @@ private:
     void buildPlayfield();
     void addControls(const std::map<Picture, QImage>& pictures);
     void run(void (Form1::*handler)());
-    // Runs the timers the game has enabled, while it is not halted.
-    void syncTimers();
 
     std::unique_ptr<DrawFirstMessageBox> messageBox_;
     std::unique_ptr<Form1> form_;

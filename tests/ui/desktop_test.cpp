@@ -141,7 +141,7 @@ private slots:
         ui::Program program;
         program.start();
         program.form1()->form().Timer3.Enabled = false;  // the chaser stays away
-        program.form1()->render();
+        program.form1()->syncTimers();
         const std::array<void (ui::Program::*)(), 3> show{&ui::Program::showForm2, &ui::Program::showForm3,
                                                           &ui::Program::showForm4};
         QWidget* window = program.form1();
@@ -169,7 +169,7 @@ private slots:
         program.start();
         QPointer<ui::Form1Window> game = program.form1();
         game->form().Timer3.Enabled = false;
-        game->render();
+        game->syncTimers();
         QVERIFY(settledFrame(game));
         program.showForm4();
         QVERIFY(QTest::qWaitForWindowActive(program.form4()));
