@@ -18,7 +18,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2; do
     grep -q "\b$package\b" <<<"$depends" || { echo "Depends lacks $package: $depends"; exit 1; }
 done
-echo "files and Depends: as expected"
+grep -q '\bqt6-wayland\b' <<<"$(dpkg-deb -f "$deb" Recommends)" || { echo "Recommends lacks qt6-wayland"; exit 1; }
+echo "files, Depends and Recommends: as expected"
 
 echo "== lintian"
 if ! lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1; then

@@ -19,6 +19,11 @@ void reportFatalAndExit(const QString& message)
 
 void prepareApplication()
 {
+    // The desktop matches the running game to its menu entry by these: on
+    // Wayland the entry's id is the windows' app id, and on X11 the name is
+    // the class of every window, the entry's StartupWMClass.
+    QCoreApplication::setApplicationName(QStringLiteral(CROQUEL_APP_NAME));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CROQUEL_APP_ID));
     // The game window redraws a few small rectangles five times a second.
     // Through shared memory, Qt on X11 waits before each redraw until the
     // X server has read the previous one: a round trip per tick that costs

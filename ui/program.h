@@ -70,8 +70,8 @@ private:
 // Shows a run-time error in a critical box and ends the program with status 1.
 void reportFatalAndExit(const QString& message);
 
-// Settings the platform reads once, when the application object is made;
-// call before creating it.
+// The game's name as the desktop knows it, and settings the platform reads
+// once, when the application object is made; call before creating it.
 void prepareApplication();
 
 }  // namespace croquel::ui

@@ -6,6 +6,8 @@
 #include "secondary_window.h"
 #include "window_manager.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -161,6 +163,33 @@ private slots:
         }
     }
 
+    // Docks that match windows by class find the game's menu entry.
+    void windowClassIsTheEntrysStartupWMClass()
+    {
+        QFile entry(QStringLiteral(CROQUEL_DESKTOP_ENTRY));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        QString startupClass;
+        for (const QString& line : QString::fromUtf8(entry.readAll()).split(u'\n')) {
+            if (line.startsWith(QStringLiteral("StartupWMClass="))) {
+                startupClass = line.section(u'=', 1);
+            }
+        }
+        QVERIFY(!startupClass.isEmpty());
+
+        ui::Program program;
+        program.start();
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection(),
+            xcb_get_property(connection(), 0, idOf(program.form1()), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+            nullptr);
+        QVERIFY(reply);
+        // The instance name, then the class, each ending in a null.
+        const QByteArray value(static_cast<const char*>(xcb_get_property_value(reply)),
+                               xcb_get_property_value_length(reply));
+        std::free(reply);
+        QCOMPARE(QString::fromLatin1(value.split('\0').value(1)), startupClass);
+    }
+
     // The game-over box opens over the game window even while another window
     // of the program is the active one.
     void gameOverBoxOpensOverTheGameWindow()
@@ -202,5 +231,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopTest)
+// The game's own set-up comes before the application object, as in the game.
+int main(int argc, char* argv[])
+{
+    ui::prepareApplication();
+    QApplication app(argc, argv);
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "desktop_test.moc"
