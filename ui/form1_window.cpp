@@ -74,14 +74,11 @@ Form1Window::Form1Window(Module1& module, KeyState& keys, RandomSource& random, 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
 
-    // Decoded meanwhile: the menu and the window's size load the fonts,
-    // the longest part of the start.
-    auto pictures = readGamePictures(devicePixelRatioF());
     form_ = std::make_unique<Form1>(module, Platform{keys, random, *messageBox_, *this});
     buildMenu();
     buildPlayfield();
     setFixedSize(sizeHint());
-    addControls(pictures.get());
+    addControls();
 
     const std::array<void (Form1Window::*)(), 3> ticks{&Form1Window::tickTimer1, &Form1Window::tickTimer2,
                                                        &Form1Window::tickTimer3};
@@ -130,12 +127,9 @@ void Form1Window::buildPlayfield()
     setCentralWidget(playfield_);
 }
 
-void Form1Window::addControls(const std::map<Picture, QImage>& pictures)
+void Form1Window::addControls()
 {
-    std::map<Picture, QPixmap> shared;  // one pixmap for the 42 pellets
-    for (const auto& [picture, image] : pictures) {
-        shared[picture] = QPixmap::fromImage(image);
-    }
+    const qreal ratio = devicePixelRatioF();
     // Listed top-most first: added from the bottom up. The labels are
     // widgets of their own, above every picture: nothing of the maze
     // reaches their band along the bottom edge.
@@ -160,10 +154,12 @@ void Form1Window::addControls(const std::map<Picture, QImage>& pictures)
             break;
         }
         case ControlKind::PictureBox:
-            sprites_[slot] = playfield_->addPicture(name, shared.at(child.picture), pixelRect(child));
+            sprites_[slot] =
+                playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
             break;
         case ControlKind::Image:
-            images_[slot] = playfield_->addPicture(name, shared.at(child.picture), pixelRect(child));
+            images_[slot] =
+                playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
             break;
         }
     });

@@ -4,13 +4,11 @@
 #include "module1.h"
 #include "platform.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
 
 #include <array>
-#include <map>
 #include <memory>
 
 class QAction;
@@ -64,7 +62,7 @@ private:
     void unloadForm1() override;
     void buildMenu();
     void buildPlayfield();
-    void addControls(const std::map<Picture, QImage>& pictures);
+    void addControls();
     void run(void (Form1::*handler)());
 
     std::unique_ptr<DrawFirstMessageBox> messageBox_;

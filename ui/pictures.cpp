@@ -1,19 +1,14 @@
 #include "pictures.h"
 
-#include <QImageReader>
 #include <QPixmapCache>
 
 namespace croquel::ui {
 
 namespace {
 
-// The pictures are our own PNGs: read as PNG straight away. Left to guess,
-// Qt would first load every image-format plugin to ask each about the file.
 QImage readPng(const QString& path, qreal devicePixelRatio)
 {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
+    QImage image(path);
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
@@ -63,23 +58,6 @@ QPixmap loadPicture(const QString& fileName, qreal devicePixelRatio)
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
-}
-
-std::future<std::map<Picture, QImage>> readGamePictures(qreal devicePixelRatio)
-{
-    return std::async(std::launch::async, [devicePixelRatio] {
-        std::map<Picture, QImage> pictures;
-        for (const ControlLayout& child : form1Children) {
-            if (child.picture != Picture::None && !pictures.contains(child.picture)) {
-                const QImage image = readPicture(pictureFile(child.picture), devicePixelRatio);
-                // The format a QPixmap keeps on this platform, converted here
-                // rather than on the window's thread.
-                pictures[child.picture] = image.convertToFormat(
-                    image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-            }
-        }
-        return pictures;
-    });
 }
 
 }  // namespace croquel::ui
