@@ -154,13 +154,12 @@ void Form1Window::addControls()
             break;
         }
         case ControlKind::PictureBox:
-            sprites_[slot] =
+        case ControlKind::Image: {
+            const int item =
                 playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
+            (child.kind == ControlKind::PictureBox ? sprites_[slot] : images_[slot]) = item;
             break;
-        case ControlKind::Image:
-            images_[slot] =
-                playfield_->addPicture(name, loadPicture(pictureFile(child.picture), ratio), pixelRect(child));
-            break;
+        }
         }
     });
 }

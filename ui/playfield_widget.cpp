@@ -45,14 +45,19 @@ void PlayfieldWidget::setShown(int item, bool shown)
     }
 }
 
-void PlayfieldWidget::repaintBox(const QRect& box)
+QRect PlayfieldWidget::reach(const QRect& box) const
 {
     // On a screen of fractional scale a box's edges fall inside device
     // pixels, which the painter and the repaint of a region round each
     // their own way: grown by a whole device pixel or more on every side,
-    // the repaint takes in every pixel the box's picture ever touched.
+    // the box takes in every pixel its picture may touch.
     const int margin = static_cast<int>(std::ceil(1.0 / std::min(devicePixelRatioF(), 1.0)));
-    update(box.adjusted(-margin, -margin, margin, margin));
+    return box.adjusted(-margin, -margin, margin, margin);
+}
+
+void PlayfieldWidget::repaintBox(const QRect& box)
+{
+    update(reach(box));
 }
 
 const PlayfieldWidget::Item* PlayfieldWidget::item(QStringView name) const
@@ -73,7 +78,9 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
     for (const Item& item : items_) {
-        if (item.shown && event->region().intersects(item.box)) {
+        // Also a picture whose box only borders the region: its edge pixels
+        // may lie inside, as a whole repaint draws them.
+        if (item.shown && event->region().intersects(reach(item.box))) {
             painter.setClipRect(item.box);
             painter.drawPixmap(item.box.topLeft(), item.picture);
         }
