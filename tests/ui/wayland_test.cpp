@@ -1,0 +1,117 @@
+// The game as a native Wayland client of a real compositor: the app id the
+// dock matches to the menu entry, keys typed on the compositor's keyboard,
+// the keyboard menu, and the game-over box closed by Enter, after which the
+// program ends. Run by with_wayland.sh under a headless sway.
+#include "form1_window.h"
+#include "program.h"
+#include "secondary_window.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+
+using namespace croquel;
+
+namespace {
+
+// Keys typed as the compositor's own keyboard, one after the other.
+void type(const QStringList& keys)
+{
+    QStringList arguments;
+    for (const QString& key : keys) {
+        arguments << QStringLiteral("-k") << key;
+    }
+    QProcess::execute(QStringLiteral("wtype"), arguments);
+}
+
+// The app ids of the windows the compositor shows.
+QStringList appIds()
+{
+    QProcess tree;
+    tree.start(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
+    tree.waitForFinished();
+    QStringList ids;
+    std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
+        if (const QString id = node.value(QStringLiteral("app_id")).toString(); !id.isEmpty()) {
+            ids << id;
+        }
+        for (const char* children : {"nodes", "floating_nodes"}) {
+            for (const QJsonValue child : node.value(QLatin1String(children)).toArray()) {
+                walk(child.toObject());
+            }
+        }
+    };
+    walk(QJsonDocument::fromJson(tree.readAllStandardOutput()).object());
+    return ids;
+}
+
+}  // namespace
+
+class WaylandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QStringLiteral("wayland")) {
+            QSKIP("needs Qt on a Wayland compositor");
+        }
+    }
+
+    void playedThroughTheCompositor()
+    {
+        ui::Program program;
+        program.start();
+        ui::Form1Window* game = program.form1();
+        for (int n = 1; n <= 3; ++n) {
+            game->form().timer(n).Enabled = false;  // ticks come from this test
+        }
+        game->syncTimers();
+        QTRY_VERIFY(game->isActiveWindow());
+        QTRY_VERIFY(appIds().contains(QStringLiteral(CROQUEL_APP_ID)));
+
+        type({QStringLiteral("Right")});
+        QTRY_VERIFY((game->tickTimer1(), program.module1().left == 670));
+
+        type({QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Return")});
+        QTRY_VERIFY(program.form2() && program.form2()->isVisible());
+        program.form2()->close();
+
+        // Caught: the box opens over the game, Enter closes it, the game
+        // window goes, and with it the program's last window.
+        bool boxShown = false;
+        QTimer pressEnter;
+        connect(&pressEnter, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                box && box->isActiveWindow()) {
+                boxShown = true;
+                pressEnter.stop();
+                type({QStringLiteral("Return")});
+            }
+        });
+        pressEnter.start(50);
+        QTimer::singleShot(0, [game] {
+            game->form().Picture5.setTop(50);
+            game->form().Picture5.setLeft(670);
+            game->tickTimer2();
+        });
+        QTimer::singleShot(20000, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(boxShown);
+        QVERIFY(!program.form1());
+    }
+};
+
+// The game's own set-up comes before the application object, as in the game.
+int main(int argc, char* argv[])
+{
+    ui::prepareApplication();
+    QApplication app(argc, argv);
+    WaylandTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "wayland_test.moc"
