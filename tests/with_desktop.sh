@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command as on a desktop: on a private X server (Xvfb) with a window
-# manager (openbox), Qt on X11. Exits 77, which CTest counts as skipped,
-# where either program is missing.
+# manager (openbox), Qt on X11, and xdotool to type on it. Exits 77, which
+# CTest counts as skipped, where any of them is missing.
 set -euo pipefail
-for program in Xvfb openbox; do
+for program in Xvfb openbox xdotool; do
     if ! command -v "$program" >/dev/null; then
         echo "$program is not installed: skipped"
         exit 77

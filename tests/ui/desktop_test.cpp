@@ -11,13 +11,16 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QScreen>
 #include <QTest>
 
 #include <xcb/xcb.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 
 using namespace croquel;
 
@@ -50,6 +53,20 @@ QList<quint32> windowProperty(xcb_window_t window, const char* name, xcb_atom_t 
     }
     std::free(reply);
     return values;
+}
+
+// A property of 8-bit items, a text; empty when absent.
+QByteArray textProperty(xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
+{
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(connection(), xcb_get_property(connection(), 0, window, name, type, 0, 256), nullptr);
+    QByteArray text;
+    if (reply && reply->format == 8 && reply->type == type) {
+        text =
+            QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+    }
+    std::free(reply);
+    return text;
 }
 
 xcb_window_t idOf(const QWidget* window)
@@ -106,6 +123,104 @@ std::optional<QRect> settledFrame(const QWidget* window)
 QPointF centreOf(const QRect& rect)
 {
     return QRectF(rect).center();
+}
+
+// Windows of another program, found by their title: every window below
+// root, the window manager's frames included.
+xcb_window_t windowTitled(const QString& title, xcb_window_t parent = XCB_WINDOW_NONE)
+{
+    if (parent == XCB_WINDOW_NONE) {
+        parent = root();
+    }
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection(), xcb_query_tree(connection(), parent), nullptr);
+    if (!tree) {
+        return XCB_WINDOW_NONE;
+    }
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    const QList<xcb_window_t> below(children, children + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    for (const xcb_window_t child : below) {
+        if (QString::fromUtf8(textProperty(child, atom("_NET_WM_NAME"), atom("UTF8_STRING"))).contains(title)) {
+            return child;
+        }
+        if (const xcb_window_t inside = windowTitled(title, child); inside != XCB_WINDOW_NONE) {
+            return inside;
+        }
+    }
+    return XCB_WINDOW_NONE;
+}
+
+// What the X server shows of a window, every device pixel.
+QImage pixelsOf(xcb_window_t window)
+{
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection(), xcb_get_geometry(connection(), window), nullptr);
+    if (!geometry) {
+        return {};
+    }
+    const int width = geometry->width;
+    const int height = geometry->height;
+    std::free(geometry);
+    xcb_get_image_reply_t* image =
+        xcb_get_image_reply(connection(),
+                            xcb_get_image(connection(), XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), ~0U),
+                            nullptr);
+    if (!image || xcb_get_image_data_length(image) != width * height * 4) {
+        std::free(image);
+        return {};
+    }
+    const QImage pixels = QImage(xcb_get_image_data(image), width, height, width * 4, QImage::Format_RGB32).copy();
+    std::free(image);
+    return pixels;
+}
+
+// The patches of one exact colour: the largest, where its first pixel lies,
+// and how many pixels lie apart from it.
+struct Patches {
+    int largest = 0;
+    QPoint largestAt;
+    int apart = 0;
+};
+
+Patches patchesOf(const QImage& image, QRgb colour)
+{
+    Patches found;
+    int total = 0;
+    QList<bool> seen(qsizetype(image.width()) * image.height());
+    auto visit = [&](QPoint p) {
+        const bool fresh = image.rect().contains(p) && !seen[p.y() * image.width() + p.x()] && image.pixel(p) == colour;
+        if (fresh) {
+            seen[p.y() * image.width() + p.x()] = true;
+        }
+        return fresh;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            QList<QPoint> todo;
+            if (visit({x, y})) {
+                todo << QPoint(x, y);
+            }
+            int size = 0;
+            while (!todo.isEmpty()) {
+                const QPoint p = todo.takeLast();
+                ++size;
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1), QPoint(1, 1),
+                                          QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1)}) {
+                    if (visit(p + step)) {
+                        todo << p + step;
+                    }
+                }
+            }
+            total += size;
+            if (size > found.largest) {
+                found.largest = size;
+                found.largestAt = {x, y};
+            }
+        }
+    }
+    found.apart = total - found.largest;
+    return found;
 }
 
 }  // namespace
@@ -178,15 +293,8 @@ private slots:
 
         ui::Program program;
         program.start();
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection(),
-            xcb_get_property(connection(), 0, idOf(program.form1()), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
-            nullptr);
-        QVERIFY(reply);
         // The instance name, then the class, each ending in a null.
-        const QByteArray value(static_cast<const char*>(xcb_get_property_value(reply)),
-                               xcb_get_property_value_length(reply));
-        std::free(reply);
+        const QByteArray value = textProperty(idOf(program.form1()), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
         QCOMPARE(QString::fromLatin1(value.split('\0').value(1)), startupClass);
     }
 
@@ -228,6 +336,54 @@ private slots:
         const QPointF off = centreOf(*boxFrame) - centreOf(*gameFrame);
         QVERIFY2(std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4,
                  qPrintable(QStringLiteral("box centre off the game's by (%1, %2)").arg(off.x()).arg(off.y())));
+    }
+
+    // The game as a player runs it at 125 %, played with random arrow keys:
+    // no pixel of the chaser stays behind where it was. The program is
+    // stopped while the screen is read, so the screen holds still.
+    void noStaleStripOfTheChaserAtAFractionalScale()
+    {
+        const QRgb chaserBlue = qRgb(0x00, 0x00, 0xB8);
+        const QStringList arrows{"Down", "Right", "Up", "Left"};
+        std::mt19937 generator(20261209);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_SCALE_FACTOR", "1.25");
+        QStringList looks;  // stray pixels in each look
+        int moves = 0;
+        QPoint chaserWas;
+        // A run ends early when the chaser catches the player.
+        for (int run = 0; run < 5 && looks.size() < 4; ++run) {
+            QProcess game;
+            game.setProcessEnvironment(environment);
+            game.start(QStringLiteral(CROQUEL_PROGRAM), {});
+            xcb_window_t window = XCB_WINDOW_NONE;
+            QVERIFY(QTest::qWaitFor([&] { return (window = windowTitled("CROQUEL")) != XCB_WINDOW_NONE; }, 20000));
+            while (looks.size() < 4) {
+                for (int press = 0; press < 12; ++press) {
+                    QProcess::execute("xdotool", {"key", arrows[std::uniform_int_distribution(0, 3)(generator)]});
+                    QTest::qWait(60);
+                }
+                ::kill(static_cast<pid_t>(game.processId()), SIGSTOP);
+                QTest::qWait(100);  // what the program sent before it stopped
+                const bool playing = windowTitled("Tu t'est fait manger") == XCB_WINDOW_NONE;
+                const QImage shot = playing ? pixelsOf(window) : QImage();
+                ::kill(static_cast<pid_t>(game.processId()), SIGCONT);
+                if (shot.isNull()) {
+                    break;
+                }
+                const Patches blue = patchesOf(shot, chaserBlue);
+                QVERIFY2(blue.largest > 1000, "the chaser is not on the screen");
+                moves += !looks.isEmpty() && blue.largestAt != chaserWas;
+                chaserWas = blue.largestAt;
+                looks << QString::number(blue.apart);
+            }
+            game.kill();
+            game.waitForFinished();
+        }
+        qInfo("stray pixels of the chaser in each look: %s", qPrintable(looks.join(' ')));
+        QCOMPARE(looks.size(), 4);
+        QVERIFY2(moves > 0, "the chaser never moved");
+        QCOMPARE(looks, QStringList(4, QStringLiteral("0")));
     }
 };
 

@@ -250,12 +250,11 @@ private slots:
         std::mt19937 generator(20261208);
         std::uniform_real_distribution<float> draw(0.0F, 1.0F);
         std::bernoulli_distribution pressed(0.3);
-        // The window's pixels as painted, every device pixel of them.
+        // A copy of the window's pixels as painted, every device pixel of
+        // them: the backing store repaints its own buffer in place.
         auto shown = [&game] {
             QPaintDevice* pixels = game.backingStore()->paintDevice();
-            return pixels->devType() == QInternal::Image
-                       ? static_cast<QImage*>(pixels)->convertToFormat(QImage::Format_RGB32)
-                       : QImage();
+            return pixels->devType() == QInternal::Image ? static_cast<QImage*>(pixels)->copy() : QImage();
         };
         QVERIFY(!shown().isNull());
         int step = 0;
