@@ -43,8 +43,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect reach(const QRect& box) const;  // every pixel the box's picture may touch
-    void repaintBox(const QRect& box);
     Item& at(int item) { return items_.at(static_cast<std::size_t>(item)); }
 
     std::vector<Item> items_;  // bottom-most first

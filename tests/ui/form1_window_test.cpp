@@ -237,7 +237,7 @@ private slots:
 
     // After every tick of play, what the window shows is what a whole
     // repaint of the same state draws there, to the pixel, at the scale the
-    // desktop runs at (CTest runs this once per common factor).
+    // desktop runs at (CTest runs it at 100 % and 150 %).
     void partialRepaintsMatchAWholeRepaint()
     {
         ui::Program program(random_, messageBox_, [](const QString& message) { QFAIL(qPrintable(message)); });
