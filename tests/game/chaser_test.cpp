@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cctype>
+#include <chrono>
 #include <set>
 #include <string>
 
@@ -283,8 +284,9 @@ TEST(ChaserTick, CaptionShowsNegativeAndLargeWeights)
     EXPECT_EQ(game.form.Label1.Caption, "nbra :1nbrb:13nbrc:-100nbrd:-100");
 }
 
-// The real random source.
-TEST(ClockRandom, DrawsAreEvenlySpreadBelowOneAndDoNotRepeatOnAFrozenClock)
+// The real random source: evenly spread below one, fresh while the clock
+// stands still, and another chaser in every run of the game.
+TEST(ClockRandom, DrawsAreEvenlySpreadFreshOnAFrozenClockAndDifferFromRunToRun)
 {
     ClockRandom random([] { return std::int64_t{1'700'000'000'000'000'000}; });
     std::array<int, 10> buckets{};
@@ -302,6 +304,18 @@ TEST(ClockRandom, DrawsAreEvenlySpreadBelowOneAndDoNotRepeatOnAFrozenClock)
         EXPECT_LT(count, 1200);
     }
     EXPECT_GT(seen.size(), 9900U);
+
+    // Two runs started at different times of the system clock.
+    ClockRandom earlier;
+    earlier.reseed();
+    const std::int64_t seeded = ClockRandom::systemClock();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (ClockRandom::systemClock() <= seeded && std::chrono::steady_clock::now() < deadline) {
+    }
+    ASSERT_GT(ClockRandom::systemClock(), seeded) << "the system clock stands still";
+    ClockRandom later;
+    later.reseed();
+    EXPECT_NE(earlier.next(), later.next());
 }
 
 }  // namespace

@@ -61,12 +61,5 @@ TEST(SpriteCoordinateRead, GivesBackEveryWholeValueWritten)
     }
 }
 
-TEST(NumberText, IsPlainDecimal)
-{
-    EXPECT_EQ(decimal(0), "0");
-    EXPECT_EQ(decimal(42), "42");
-    EXPECT_EQ(decimal(-100), "-100");
-}
-
 }  // namespace
 }  // namespace croquel

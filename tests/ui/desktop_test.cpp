@@ -298,8 +298,8 @@ private slots:
         QCOMPARE(QString::fromLatin1(value.split('\0').value(1)), startupClass);
     }
 
-    // The game-over box opens over the game window even while another window
-    // of the program is the active one.
+    // The game-over box, a critical stop, opens over the game window even
+    // while another window of the program is the active one.
     void gameOverBoxOpensOverTheGameWindow()
     {
         ui::Program program;
@@ -313,10 +313,14 @@ private slots:
 
         std::optional<QRect> boxFrame;
         std::optional<QRect> gameFrame;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
         QTimer measure;
         connect(&measure, &QTimer::timeout, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 measure.stop();
+                icon = box->icon();
+                buttons = box->standardButtons();
                 boxFrame = settledFrame(box);
                 gameFrame = frameOnScreen(game);
                 box->accept();
@@ -332,6 +336,8 @@ private slots:
         game->form().Picture5.setLeft(50);
         game->tickTimer2();
 
+        QCOMPARE(icon, QMessageBox::Critical);  // style 16: the critical stop and OK alone
+        QCOMPARE(buttons, QMessageBox::Ok);
         QVERIFY(boxFrame && gameFrame);
         const QPointF off = centreOf(*boxFrame) - centreOf(*gameFrame);
         QVERIFY2(std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4,

@@ -150,6 +150,10 @@ private slots:
         QCOMPARE(field->stacking(), pictures);
         const QObjectList siblings = field->children();
         QVERIFY(siblings.indexOf(window().label(1)) > siblings.indexOf(window().label(2)));
+        // The band along the bottom as described: the weights line lies on
+        // the score line, which runs past the window's edges.
+        QCOMPARE(window().label(1)->geometry(), QRect(204, 490, 203, 31));
+        QCOMPARE(window().label(2)->geometry(), QRect(0, 478, 763, 51));
     }
 
     void loadedSpritesStandOnTheirStartCells()
