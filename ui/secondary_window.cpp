@@ -114,6 +114,11 @@ private:
     QPixmap pressedPicture_;  // shown while down, and when disabled
 };
 
+bool hasOwnWindow(ChildKind kind)
+{
+    return kind != ChildKind::Label && kind != ChildKind::CentredLabel;
+}
+
 QWidget* createChild(const ChildLayout& child, QWidget* parent)
 {
     switch (child.kind) {
@@ -165,11 +170,13 @@ void SecondaryWindow::buildChildren(const WindowLayout& layout)
 {
     QWidget* frame = nullptr;
     std::map<int, QWidget*> byTabIndex;
+    std::map<const ChildLayout*, QWidget*> built;
     auto place = [&](const ChildLayout& child) {
         QWidget* widget = createChild(child, child.inFrame && frame ? frame : this);
         widget->setObjectName(toQString(child.name));
         widget->setGeometry(pixelRect(child));
         byTabIndex[child.tabIndex] = widget;
+        built[&child] = widget;
         return widget;
     };
     for (const ChildLayout& child : layout.children) {
@@ -177,7 +184,7 @@ void SecondaryWindow::buildChildren(const WindowLayout& layout)
             frame = place(child);
         }
     }
-    // Lines first, so the buttons they leave from are drawn above them.
+    // Lines first: they lie below everything else.
     for (const LineLayout& line : layout.lines) {
         new LineWidget(line, frame ? frame : this);
     }
@@ -185,6 +192,19 @@ void SecondaryWindow::buildChildren(const WindowLayout& layout)
         if (child.kind != ChildKind::Frame) {
             place(child);
         }
+    }
+
+    // Controls with a window of their own (buttons, frames, text boxes) lie
+    // above labels, and within each group the earlier in the layout lies
+    // above the later: where arrow buttons overlap, the first covers the
+    // next. Qt puts a raised widget above its siblings, so they are raised
+    // from the bottom up.
+    for (const bool windowed : {false, true}) {
+        std::for_each(layout.children.rbegin(), layout.children.rend(), [&](const ChildLayout& child) {
+            if (hasOwnWindow(child.kind) == windowed) {
+                built.at(&child)->raise();
+            }
+        });
     }
 
     // A screen reader names a control by the label that names it on screen.

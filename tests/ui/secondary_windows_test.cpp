@@ -188,12 +188,28 @@ private slots:
 
     // Each arrow shows on a button face with its edge, looks pressed while
     // down and shows the focus; the up arrow's pressed picture is the crisp
-    // two-colour one.
+    // two-colour one. Where two overlap, the earlier in the layout is on top.
     void arrowButtonsLookLikeButtons()
     {
         menu("commandes");
         SecondaryWindow* form2 = program().form2();
         QVERIFY(QTest::qWaitForWindowActive(form2));
+        const QImage shown = form2->grab().toImage();
+        const QStringList arrows{"Command1", "Command2", "Command3", "Command4"};
+        int overlaps = 0;
+        for (qsizetype upper = 0; upper < arrows.size(); ++upper) {
+            auto* above = form2->findChild<QPushButton*>(arrows[upper]);
+            const QImage alone = above->grab().toImage();
+            for (qsizetype lower = upper + 1; lower < arrows.size(); ++lower) {
+                const QRect shared = above->geometry() & form2->findChild<QPushButton*>(arrows[lower])->geometry();
+                for (int x = shared.left(); x <= shared.right(); ++x) {  // across the middle, clear of corners
+                    const QPoint at(x, shared.center().y());
+                    QCOMPARE(shown.pixel(above->parentWidget()->mapTo(form2, at)), alone.pixel(at - above->pos()));
+                    ++overlaps;
+                }
+            }
+        }
+        QCOMPARE(overlaps, 4);  // Command2 over Command3 by one pixel, Command3 over Command4 by three
         form2->setAttribute(Qt::WA_KeyboardFocusChange);  // as after a Tab
         const QColor pictureGrey(0xDE, 0xDE, 0xDE);
         // Pixels of the middle of the face in neither of the crisp picture's two colours.
