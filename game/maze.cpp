@@ -52,12 +52,20 @@ std::optional<int> gridIndex(std::int16_t twips, int count)
     return offset / step;
 }
 
+std::optional<std::int16_t> junctionAt(std::int16_t top, std::int16_t left)
+{
+    const auto row = gridIndex(top, mazeRows);
+    const auto column = gridIndex(left, mazeColumns);
+    if (!row || !column) {
+        return std::nullopt;
+    }
+    return junctionTable[static_cast<std::size_t>(*row)][static_cast<std::size_t>(*column)];
+}
+
 void LookupJunction(Module1& module)
 {
-    const auto row = gridIndex(module.top, mazeRows);
-    const auto column = gridIndex(module.left, mazeColumns);
-    if (row && column) {
-        module.junction = junctionTable[static_cast<std::size_t>(*row)][static_cast<std::size_t>(*column)];
+    if (const auto code = junctionAt(module.top, module.left)) {
+        module.junction = *code;
     }
 }
 

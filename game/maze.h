@@ -36,6 +36,9 @@ bool closes(std::int16_t junction, Direction direction);
 // Grid index of a coordinate, or nothing when it is not exactly on the grid.
 std::optional<int> gridIndex(std::int16_t twips, int count);
 
+// The code of the cell at (top, left), or nothing off the grid.
+std::optional<std::int16_t> junctionAt(std::int16_t top, std::int16_t left);
+
 // Writes the code of (top, left) into junction; leaves junction as it was
 // when the position is not a cell of the grid.
 void LookupJunction(Module1& module);

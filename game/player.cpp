@@ -26,10 +26,16 @@ constexpr std::array<KeyMove, 4> keyMoves{{
 
 void Form1::Timer1_Timer()
 {
+    // Every key of the tick is judged by the cell where the tick began.
     LookupJunction(module_);
     for (const KeyMove& move : keyMoves) {
-        // A press toward a closed direction is consumed all the same.
         if (!platform_.keys.pressedSinceLastPoll(move.key) || closes(module_.junction, move.direction)) {
+            continue;  // a press toward a closed direction is consumed all the same
+        }
+        // After a first move the player stands elsewhere: a second move must
+        // also leave that cell the open way, or two keys in one tick could
+        // carry the player through a wall and strand it there for good.
+        if (closes(junctionAt(module_.top, module_.left).value_or(module_.junction), move.direction)) {
             continue;
         }
         module_.*move.coordinate = add16(module_.*move.coordinate, move.delta);
@@ -37,10 +43,6 @@ void Form1::Timer1_Timer()
         image.setTop(module_.top);
         image.setLeft(module_.left);
         showPlayerImage(&image);
-        // The next key is tested against the cell just entered: testing two
-        // keys against the starting cell could end a tick on a wall, where
-        // the player would be stuck and the game could never end.
-        LookupJunction(module_);
     }
 }
 
