@@ -48,12 +48,17 @@ fi
 pids+=($!)
 
 # The program runs from the private folder, which the user can reach
-# wherever the build lies.
+# wherever the build lies; so does the sanitizers' suppression file it reads.
 program=$1
 shift
 cp "$program" "$runtime/"
+if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
+    cp "${BASH_REMATCH[1]}" "$runtime/lsan.supp"
+    LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$runtime/lsan.supp}
+    export LSAN_OPTIONS
+fi
 if ((${#as_user[@]})); then
-    chown nobody:nogroup "$runtime/$(basename "$program")"
+    chown nobody:nogroup "$runtime"/*
 fi
 cd "$runtime"
 "${as_user[@]}" env XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-1 \
