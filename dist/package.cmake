@@ -7,10 +7,11 @@ set(CPACK_PACKAGE_VENDOR "Julien")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Julien <julien@croquel.example.org>")
+string(REGEX REPLACE "^[a-z]+://([^/:]+).*$" "\\1" web_host "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Julien <julien@${web_host}>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://croquel.example.org)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maze-chase arcade game in French")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Steer a round character with the arrow keys through a fixed maze of
 11 x 18 cells and eat its 42 pellets, one point each, while a chaser hunts

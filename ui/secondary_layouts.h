@@ -50,7 +50,8 @@ struct WindowLayout {
     std::span<const LineLayout> lines;
 };
 
-inline constexpr std::string_view webAddress = "http://croquel.example.org";
+// The game's web address, the project's (top CMakeLists.txt).
+inline constexpr std::string_view webAddress = CROQUEL_HOMEPAGE_URL;
 
 inline constexpr std::array<ChildLayout, 10> form2Children{{
     {"Frame1", ChildKind::Frame, false, 0, 0, 4275, 2745, "Les commandes", 0},
