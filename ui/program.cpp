@@ -23,6 +23,7 @@ void prepareApplication()
     // Wayland the entry's id is the windows' app id, and on X11 the name is
     // the class of every window, the entry's StartupWMClass.
     QCoreApplication::setApplicationName(QStringLiteral(CROQUEL_APP_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CROQUEL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(CROQUEL_APP_ID));
     // The game window redraws a few small rectangles five times a second.
     // Through shared memory, Qt on X11 waits before each redraw until the

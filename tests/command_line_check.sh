@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The game started from a terminal: its options answered without a display,
+# an unknown option refused in one line, Qt's own options taken, and one
+# plain line, status 1 and no core dump where no window system can be
+# reached. Arguments: the program and its version.
+set -euo pipefail
+game=$1
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+chmod 700 "$work"
+
+# As over ssh: no display of any kind, nor a platform chosen beforehand.
+run() {
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "$game" "$@" \
+        >"$work/out" 2>"$work/err" || status=$?
+}
+fail() {
+    echo "croquel $*"
+    echo "status $status; standard output:"
+    cat "$work/out"
+    echo "standard error:"
+    cat "$work/err"
+    exit 1
+}
+
+run --version
+[ "$status" -eq 0 ] && [ "$(cat "$work/out")" = "croquel $version" ] && [ ! -s "$work/err" ] || fail --version
+run --help
+[ "$status" -eq 0 ] && head -n 1 "$work/out" | grep -qx 'Usage: croquel \[options\]' \
+    && grep -q -- '--version' "$work/out" && [ ! -s "$work/err" ] || fail --help
+run -platform offscreen --bogus
+[ "$status" -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "'bogus'.*croquel --help" "$work/err" \
+    && [ ! -s "$work/out" ] || fail -platform offscreen --bogus
+run
+[ "$status" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'DISPLAY or WAYLAND_DISPLAY' "$work/err" \
+    && ! grep -qi 'reinstall' "$work/err" || fail "(no display)"
+# Qt's option opens the game where nothing else could: still playing when stopped.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
+    timeout 3 "$game" -platform offscreen >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 124 ] || fail -platform offscreen
+echo "--version, --help, an unknown option, no display and -platform: as expected"
