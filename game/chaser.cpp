@@ -52,11 +52,11 @@ std::int16_t randomBase(RandomSource& random)
 void measureAxis(std::int16_t player, std::int16_t chaser, std::int16_t& gap, std::int16_t& playerFirst)
 {
     if (player > chaser) {
-        gap = checked16(long{player} - chaser);
+        gap = checked16(std::int64_t{player} - chaser);
         playerFirst = 0;
     }
     if (player < chaser) {
-        gap = checked16(long{chaser} - player);
+        gap = checked16(std::int64_t{chaser} - player);
         playerFirst = 1;
     }
 }

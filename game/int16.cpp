@@ -5,7 +5,7 @@
 
 namespace croquel {
 
-std::int16_t checked16(long value)
+std::int16_t checked16(std::int64_t value)
 {
     if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
         throw OverflowError();

@@ -26,11 +26,11 @@ public:
 
 // Every integer of the game is 16-bit with overflow detection, so a value
 // that leaves -32768..32767 fails loudly instead of wrapping.
-std::int16_t checked16(long value);
+std::int16_t checked16(std::int64_t value);
 
 inline std::int16_t add16(std::int16_t a, int b)
 {
-    return checked16(long{a} + b);
+    return checked16(std::int64_t{a} + b);
 }
 
 // Reads a single-precision twip coordinate back as an integer: nearest,

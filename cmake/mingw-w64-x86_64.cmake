@@ -1,0 +1,23 @@
+# Builds for 64-bit Windows with Debian's MinGW-w64 compilers (the POSIX
+# thread model, which GoogleTest needs), and runs what it builds under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The compiler's own libraries linked in: a program then runs alone, as
+# Windows would run it, with nothing of MinGW's beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# Wine in a prefix of the build's own, made at its first start, quiet, and
+# without the .NET and browser engines it would offer to download.
+find_program(CROQUEL_WINE64 NAMES wine64 wine PATHS /usr/lib/wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
+                                  WINEDLLOVERRIDES=mscoree,mshtml= ${CROQUEL_WINE64})
