@@ -11,11 +11,14 @@ trap 'rm -rf "$work"' EXIT
 chmod 700 "$work"
 
 # As over ssh: no display of any kind, nor a platform chosen beforehand.
+# What goes before the program (variables, a time limit) may be set in with.
 run() {
     status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "$game" "$@" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "${with[@]}" "$game" "$@" \
         >"$work/out" 2>"$work/err" || status=$?
+    with=()
 }
+with=()
 fail() {
     echo "croquel $*"
     echo "status $status; standard output:"
@@ -33,12 +36,19 @@ run --help
 run -platform offscreen --bogus
 [ "$status" -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "'bogus'.*croquel --help" "$work/err" \
     && [ ! -s "$work/out" ] || fail -platform offscreen --bogus
+run -platform offscreen extra
+[ "$status" -eq 2 ] && grep -q "'extra'" "$work/err" || fail -platform offscreen extra
 run
 [ "$status" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'DISPLAY or WAYLAND_DISPLAY' "$work/err" \
     && ! grep -qi 'reinstall' "$work/err" || fail "(no display)"
-# Qt's option opens the game where nothing else could: still playing when stopped.
-status=0
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
-    timeout 3 "$game" -platform offscreen >"$work/out" 2>"$work/err" || status=$?
-[ "$status" -eq 124 ] || fail -platform offscreen
-echo "--version, --help, an unknown option, no display and -platform: as expected"
+# A display named but not running: Qt's own words on it, then the game's line.
+with=(DISPLAY=:4711)
+run
+[ "$status" -eq 1 ] && grep -q '^qt\.qpa' "$work/err" && tail -n 1 "$work/err" | grep -q 'DISPLAY=:4711' \
+    && ! grep -qi 'reinstall' "$work/err" || fail "(DISPLAY=:4711)"
+# Qt's option opens the game where nothing else could, still playing when
+# stopped; what Qt says as it starts is told once it has started.
+with=(QT_LOGGING_RULES=qt.qpa.plugin.debug=true timeout 3)
+run -platform offscreen
+[ "$status" -eq 124 ] && grep -q '^qt\.qpa\.plugin' "$work/err" || fail -platform offscreen
+echo "--version, --help, an unknown option or argument, no display or an absent one, and -platform: as expected"

@@ -16,29 +16,64 @@ void print(std::FILE* stream, const QString& text)
 }
 
 // What Qt says while the application object is made, held back until it is
-// known whether a window system could be reached: then it is passed on, or
-// replaced by one plain line.
+// known whether a window system could be reached. The context's texts are
+// copied: a platform plugin that failed may be unloaded by then.
 struct HeldMessage {
     QtMsgType type;
-    const char* file;  // the context's texts are literals of the code
+    QByteArray file;
     int line;
-    const char* function;
-    const char* category;
+    QByteArray function;
+    QByteArray category;
     QString text;
 };
 std::vector<HeldMessage> held;
 QtMessageHandler passOn = nullptr;
 
+const char* orNull(const QByteArray& text)
+{
+    return text.isNull() ? nullptr : text.constData();
+}
+
+void passOnHeld()
+{
+    for (const HeldMessage& message : held) {
+        passOn(
+            message.type,
+            QMessageLogContext(orNull(message.file), message.line, orNull(message.function), orNull(message.category)),
+            message.text);
+    }
+    held.clear();
+}
+
+// Making the application object fails only where no platform plugin can
+// open a window system: a matter of where the game was started, not of its
+// installation, whatever Qt's own last word advises.
+[[noreturn]] void reportNoWindowSystem()
+{
+    QStringList named;  // the window system the environment points at
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (qEnvironmentVariableIsSet(variable)) {
+            named << QLatin1String(variable) + u'=' + qEnvironmentVariable(variable);
+        }
+    }
+    const QString name = QCoreApplication::applicationName();
+    if (named.isEmpty()) {
+        print(stderr, QStringLiteral("%1: no window system to show the game on: start it from a desktop session, "
+                                     "or with DISPLAY or WAYLAND_DISPLAY set\n")
+                          .arg(name));
+    } else {
+        passOnHeld();  // Qt's own words on what went wrong with the one named
+        print(stderr, QStringLiteral("%1: no window system could be opened with %2: start the game from a desktop "
+                                     "session, or with DISPLAY or WAYLAND_DISPLAY naming a running one\n")
+                          .arg(name, named.join(u' ')));
+    }
+    std::_Exit(1);
+}
+
 void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg) {
-        // Making the application object fails only where no platform
-        // plugin can open a window system: a matter of where the game was
-        // started, not of its installation.
-        print(stderr, QStringLiteral("%1: no window system to show the game on: start it from a desktop session, "
-                                     "or with DISPLAY or WAYLAND_DISPLAY set\n")
-                          .arg(QCoreApplication::applicationName()));
-        std::_Exit(1);
+        reportNoWindowSystem();
     }
     held.push_back({type, context.file, context.line, context.function, context.category, message});
 }
@@ -95,14 +130,15 @@ std::optional<int> CommandLine::reject(const QStringList& arguments)
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
 {
+    // Asked to stop at a warning, Qt stops before a held warning is told:
+    // then nothing is held back.
+    if (qEnvironmentVariableIsSet("QT_FATAL_WARNINGS") || qEnvironmentVariableIsSet("QT_FATAL_CRITICALS")) {
+        return std::make_unique<QApplication>(argc, argv);
+    }
     passOn = qInstallMessageHandler(holdBack);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(passOn);
-    for (const HeldMessage& message : held) {
-        passOn(message.type, QMessageLogContext(message.file, message.line, message.function, message.category),
-               message.text);
-    }
-    held.clear();
+    passOnHeld();
     return application;
 }
 
