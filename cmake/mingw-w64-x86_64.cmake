@@ -19,5 +19,8 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 # Wine in a prefix of the build's own, made at its first start, quiet, and
 # without the .NET and browser engines it would offer to download.
 find_program(CROQUEL_WINE64 NAMES wine64 wine PATHS /usr/lib/wine)
+if(NOT CROQUEL_WINE64)
+    message(FATAL_ERROR "Wine runs what this build makes, and it is not installed (Debian package wine64)")
+endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
                                   WINEDLLOVERRIDES=mscoree,mshtml= ${CROQUEL_WINE64})

@@ -54,7 +54,7 @@ shift
 cp "$program" "$runtime/"
 if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
     cp "${BASH_REMATCH[1]}" "$runtime/lsan.supp"
-    LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$runtime/lsan.supp}
+    LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/"$runtime/lsan.supp"}
     export LSAN_OPTIONS
 fi
 if ((${#as_user[@]})); then
