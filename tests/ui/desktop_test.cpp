@@ -125,9 +125,9 @@ QPointF centreOf(const QRect& rect)
     return QRectF(rect).center();
 }
 
-// Windows of another program, found by their title: every window below
+// A window of another process, found by its title among every window below
 // root, the window manager's frames included.
-xcb_window_t windowTitled(const QString& title, xcb_window_t parent = XCB_WINDOW_NONE)
+xcb_window_t windowTitled(const QString& title, qint64 process, xcb_window_t parent = XCB_WINDOW_NONE)
 {
     if (parent == XCB_WINDOW_NONE) {
         parent = root();
@@ -140,10 +140,11 @@ xcb_window_t windowTitled(const QString& title, xcb_window_t parent = XCB_WINDOW
     const QList<xcb_window_t> below(children, children + xcb_query_tree_children_length(tree));
     std::free(tree);
     for (const xcb_window_t child : below) {
-        if (QString::fromUtf8(textProperty(child, atom("_NET_WM_NAME"), atom("UTF8_STRING"))).contains(title)) {
+        if (QString::fromUtf8(textProperty(child, atom("_NET_WM_NAME"), atom("UTF8_STRING"))).contains(title)
+            && windowProperty(child, "_NET_WM_PID", XCB_ATOM_CARDINAL).value(0) == process) {
             return child;
         }
-        if (const xcb_window_t inside = windowTitled(title, child); inside != XCB_WINDOW_NONE) {
+        if (const xcb_window_t inside = windowTitled(title, process, child); inside != XCB_WINDOW_NONE) {
             return inside;
         }
     }
@@ -366,9 +367,15 @@ private slots:
             game.setProcessEnvironment(environment);
             game.start(QStringLiteral(CROQUEL_PROGRAM), {});
             xcb_window_t window = XCB_WINDOW_NONE;
-            QVERIFY(QTest::qWaitFor([&] { return (window = windowTitled("CROQUEL")) != XCB_WINDOW_NONE; }, 20000));
-            // Started by no click or key, the game is not given the focus.
-            QProcess::execute("xdotool", {"windowactivate", "--sync", QString::number(window)});
+            QVERIFY(QTest::qWaitFor(
+                [&] { return (window = windowTitled("CROQUEL", game.processId())) != XCB_WINDOW_NONE; }, 20000));
+            // Started by no click or key, the game is not given the focus: once
+            // the window manager holds its window, it is asked to activate it.
+            QVERIFY(QTest::qWaitFor(
+                [&] { return !windowProperty(window, "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL).isEmpty(); }, 10000));
+            QProcess::execute("xdotool", {"windowactivate", QString::number(window)});
+            QVERIFY(QTest::qWaitFor(
+                [&] { return windowProperty(root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW).value(0) == window; }));
             while (looks.size() < 4) {
                 for (int press = 0; press < 12; ++press) {
                     QProcess::execute("xdotool", {"key", arrows[std::uniform_int_distribution(0, 3)(generator)]});
@@ -376,7 +383,7 @@ private slots:
                 }
                 ::kill(static_cast<pid_t>(game.processId()), SIGSTOP);
                 QTest::qWait(100);  // what the program sent before it stopped
-                const bool playing = windowTitled("Tu t'est fait manger") == XCB_WINDOW_NONE;
+                const bool playing = windowTitled("Tu t'est fait manger", game.processId()) == XCB_WINDOW_NONE;
                 const QImage shot = playing ? pixelsOf(window) : QImage();
                 ::kill(static_cast<pid_t>(game.processId()), SIGCONT);
                 if (shot.isNull()) {
