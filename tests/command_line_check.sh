@@ -11,10 +11,11 @@ trap 'rm -rf "$work"' EXIT
 chmod 700 "$work"
 
 # As over ssh: no display of any kind, nor a platform chosen beforehand.
-# What goes before the program (variables, a time limit) may be set in with.
+# What goes before the program (variables, a time limit) may be set in with;
+# a game that starts where it should refuse is stopped all the same.
 run() {
     status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "${with[@]}" "$game" "$@" \
+    timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "${with[@]}" "$game" "$@" \
         >"$work/out" 2>"$work/err" || status=$?
     with=()
 }

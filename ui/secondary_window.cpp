@@ -169,14 +169,12 @@ SecondaryWindow::SecondaryWindow(const WindowLayout& layout) : QWidget(nullptr, 
 void SecondaryWindow::buildChildren(const WindowLayout& layout)
 {
     QWidget* frame = nullptr;
-    std::map<int, QWidget*> byTabIndex;
-    std::map<const ChildLayout*, QWidget*> built;
+    std::map<int, QWidget*> byTabIndex;  // every control has its own
     auto place = [&](const ChildLayout& child) {
         QWidget* widget = createChild(child, child.inFrame && frame ? frame : this);
         widget->setObjectName(toQString(child.name));
         widget->setGeometry(pixelRect(child));
         byTabIndex[child.tabIndex] = widget;
-        built[&child] = widget;
         return widget;
     };
     for (const ChildLayout& child : layout.children) {
@@ -202,7 +200,7 @@ void SecondaryWindow::buildChildren(const WindowLayout& layout)
     for (const bool windowed : {false, true}) {
         std::for_each(layout.children.rbegin(), layout.children.rend(), [&](const ChildLayout& child) {
             if (hasOwnWindow(child.kind) == windowed) {
-                built.at(&child)->raise();
+                byTabIndex.at(child.tabIndex)->raise();
             }
         });
     }
