@@ -3,6 +3,7 @@
 #include "form1_window.h"
 #include "pictures.h"
 #include "secondary_window.h"
+#include "window_manager.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -89,10 +90,24 @@ void Program::showSecondary(QPointer<SecondaryWindow>& window, const WindowLayou
 {
     if (!window) {
         window = new SecondaryWindow(layout);
+        window->installEventFilter(this);
     }
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+bool Program::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window the player closes hands the keys back to the game. The
+    // window manager would not: openbox and xfwm4 pass the focus over a
+    // window that keeps off the task bar, to another program. Asked once
+    // the closed window is gone, after the window manager chose.
+    if (event->type() == QEvent::Close && form1_ && static_cast<QWidget*>(watched)->isActiveWindow()) {
+        QMetaObject::invokeMethod(
+            form1_, [game = form1_] { takeFocusBack(*game); }, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Program::showForm2()

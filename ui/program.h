@@ -50,6 +50,9 @@ public:
     Module1& module1() { return module1_; }
     KeyLatch& keys() { return keys_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void installPlatform();
     void showSecondary(QPointer<SecondaryWindow>& window, const WindowLayout& layout);

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -79,21 +80,71 @@ xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window)
     return tree ? tree->root : xcb_window_t{XCB_WINDOW_NONE};
 }
 
+// A request about a window to the window manager, which listens on the root.
+void askWindowManager(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t type,
+                      const std::array<std::uint32_t, 5>& data)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = type;
+    std::copy(data.begin(), data.end(), std::begin(message.data.data32));
+    xcb_send_event(connection, 0, rootOf(connection, window),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+}
+
+// Asks the window manager for the state while it holds the window, once
+// each time the window is mapped: a withdrawn window's state is dropped.
+class SkipTaskBarWhenMapped final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            auto* window = static_cast<QWindow*>(watched);
+            if (window->isExposed() && !exposed_) {
+                ask(static_cast<xcb_window_t>(window->winId()));
+            }
+            exposed_ = window->isExposed();
+        }
+        return false;
+    }
+
+private:
+    static void ask(xcb_window_t id)
+    {
+        xcb_connection_t* connection = x11Connection();
+        if (!connection) {
+            return;
+        }
+        const auto [state, skipTaskbar] =
+            internAtoms(connection, std::array{"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
+        constexpr std::uint32_t add = 1;
+        constexpr std::uint32_t fromApplication = 1;
+        askWindowManager(connection, id, state, {add, skipTaskbar, 0, fromApplication, 0});
+    }
+
+    bool exposed_ = false;
+};
+
 }  // namespace
 
 void keepOffTaskBar(QWidget& window)
 {
-    xcb_connection_t* connection = x11Connection();
-    if (!connection) {
+    if (!x11Connection()) {
         return;
     }
-    const auto [state, skipTaskbar] =
-        internAtoms(connection, std::array{"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
-    // Set on the unmapped window, the state is read by the window manager
-    // when the window is mapped; Qt adds its own states beside it.
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(window.winId()), state,
-                        XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
-    xcb_flush(connection);
+    // Not written on the window before it is mapped: openbox gives no focus
+    // to a new normal window that already skips the task bar, so the game
+    // started from a terminal would leave the arrow keys to the terminal.
+    // Asked for once mapped, the window is focused as any new window is.
+    window.winId();
+    QWindow* handle = window.windowHandle();
+    handle->installEventFilter(new SkipTaskBarWhenMapped(handle));
 }
 
 QMargins expectedFrame(QWidget& window)
@@ -110,14 +161,7 @@ QMargins expectedFrame(QWidget& window)
         return {};  // no window manager, or one that cannot tell in advance
     }
 
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
-    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
+    askWindowManager(connection, id, request, {});
 
     // Qt's own event reader takes the property's change notice, so the
     // property itself is read until it appears.
@@ -131,6 +175,21 @@ QMargins expectedFrame(QWidget& window)
         std::this_thread::sleep_for(1ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return {};
+}
+
+void takeFocusBack(QWidget& window)
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection) {
+        return;
+    }
+    const auto [active] = internAtoms(connection, std::array{"_NET_ACTIVE_WINDOW"});
+    // Dated "now", which the window manager reads as its own time: Qt does
+    // not see the close box or key the window manager handled, and a request
+    // dated before the window manager's own choice of focus would be
+    // ignored by the X server.
+    constexpr std::uint32_t fromApplication = 1;
+    askWindowManager(connection, static_cast<xcb_window_t>(window.winId()), active, {fromApplication, 0, 0, 0, 0});
 }
 
 }  // namespace croquel::ui

@@ -1,6 +1,7 @@
 // What a window manager on a real X server sees of the windows: which ask
-// for no task-bar button, where their frames sit, and where the game-over
-// box opens. Run by with_desktop.sh under Xvfb and openbox.
+// for no task-bar button, where their frames sit, where the game-over box
+// opens, and who has the keys. Run by with_desktop.sh under Xvfb, with
+// openbox and again with xfwm4.
 #include "form1_window.h"
 #include "program.h"
 #include "secondary_window.h"
@@ -151,6 +152,16 @@ xcb_window_t windowTitled(const QString& title, qint64 process, xcb_window_t par
     return XCB_WINDOW_NONE;
 }
 
+xcb_window_t activeWindow()
+{
+    return windowProperty(root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW).value(0);
+}
+
+void xdotool(const QStringList& arguments)
+{
+    QProcess::execute(QStringLiteral("xdotool"), arguments);
+}
+
 // What the X server shows of a window, every device pixel.
 QImage pixelsOf(xcb_window_t window)
 {
@@ -239,6 +250,10 @@ private slots:
         probe.resize(10, 10);
         QVERIFY2(QTest::qWaitFor([&] { return !ui::expectedFrame(probe).isNull(); }),
                  "no window manager answers on this display");
+        terminal_.setWindowTitle(QStringLiteral("terminal"));
+        terminal_.setGeometry(40, 40, 200, 100);  // clear of every window of the game
+        terminal_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&terminal_));
     }
 
     // Only the web-link window has a task-bar button; the others sit in the
@@ -270,8 +285,13 @@ private slots:
         const std::optional<QRect> frame = settledFrame(window);
         QVERIFY(frame);
 
-        const QList<quint32> states = windowProperty(idOf(window), "_NET_WM_STATE", XCB_ATOM_ATOM);
-        QCOMPARE(!states.contains(atom("_NET_WM_STATE_SKIP_TASKBAR")), onTaskBar);
+        // Asked for once the window is mapped: it may come after the frame.
+        const auto skipsTaskBar = [&] {
+            return windowProperty(idOf(window), "_NET_WM_STATE", XCB_ATOM_ATOM)
+                .contains(atom("_NET_WM_STATE_SKIP_TASKBAR"));
+        };
+        QVERIFY(onTaskBar || QTest::qWaitFor(skipsTaskBar));
+        QCOMPARE(!skipsTaskBar(), onTaskBar);
         if (!onTaskBar) {
             const QPointF off = centreOf(*frame) - centreOf(window->screen()->availableGeometry());
             QVERIFY2(std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2,
@@ -345,9 +365,10 @@ private slots:
                  qPrintable(QStringLiteral("box centre off the game's by (%1, %2)").arg(off.x()).arg(off.y())));
     }
 
-    // The game as a player runs it at 125 %, played with random arrow keys:
-    // no pixel of the chaser stays behind where it was. The program is
-    // stopped while the screen is read, so the screen holds still.
+    // The game as a player starts it from a terminal, at 125 %: it takes the
+    // focus, and random arrow keys move the player; no pixel of the chaser
+    // stays behind where it was. The program is stopped while the screen is
+    // read, so the screen holds still.
     void noStaleStripOfTheChaserAtAFractionalScale()
     {
         const QRgb chaserBlue = qRgb(0x00, 0x00, 0xB8);
@@ -364,21 +385,12 @@ private slots:
         // A run ends early when the chaser catches the player.
         for (int run = 0; run < 5 && looks.size() < 4; ++run) {
             QProcess game;
-            game.setProcessEnvironment(environment);
-            game.start(QStringLiteral(CROQUEL_PROGRAM), {});
-            xcb_window_t window = XCB_WINDOW_NONE;
-            QVERIFY(QTest::qWaitFor(
-                [&] { return (window = windowTitled("CROQUEL", game.processId())) != XCB_WINDOW_NONE; }, 20000));
-            // Started by no click or key, the game is not given the focus: once
-            // the window manager holds its window, it is asked to activate it.
-            QVERIFY(QTest::qWaitFor(
-                [&] { return !windowProperty(window, "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL).isEmpty(); }, 10000));
-            QProcess::execute("xdotool", {"windowactivate", QString::number(window)});
-            QVERIFY(QTest::qWaitFor(
-                [&] { return windowProperty(root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW).value(0) == window; }));
+            const xcb_window_t window = startAsAPersonDoes(game, environment);
+            QVERIFY(window != XCB_WINDOW_NONE);
+            QVERIFY2(QTest::qWaitFor([&] { return activeWindow() == window; }), "the game did not take the focus");
             while (looks.size() < 4) {
                 for (int press = 0; press < 12; ++press) {
-                    QProcess::execute("xdotool", {"key", arrows[std::uniform_int_distribution(0, 3)(generator)]});
+                    xdotool({"key", arrows[std::uniform_int_distribution(0, 3)(generator)]});
                     QTest::qWait(60);
                 }
                 ::kill(static_cast<pid_t>(game.processId()), SIGSTOP);
@@ -407,6 +419,60 @@ private slots:
         QVERIFY2(playerMoves > 0, "no arrow key moved the player");
         QCOMPARE(looks, QStringList(4, QStringLiteral("0")));
     }
+
+    // Closing "Commandes" gives the keys back to the game, not to the program
+    // it was started from: the window manager would pass over a window that
+    // keeps off the task bar.
+    void closingAWindowOfTheGameLeavesItTheKeys()
+    {
+        for (int run = 0; run < 3; ++run) {  // a run the chaser ends is played again
+            QProcess game;
+            const xcb_window_t window = startAsAPersonDoes(game, QProcessEnvironment::systemEnvironment());
+            QVERIFY(window != XCB_WINDOW_NONE);
+            QVERIFY(QTest::qWaitFor([&] { return activeWindow() == window; }));
+            xdotool({"key", "F10", "Down", "Return"});
+            xcb_window_t commandes = XCB_WINDOW_NONE;
+            QVERIFY(QTest::qWaitFor([&] {
+                commandes = windowTitled("Commandes", game.processId());
+                return commandes != XCB_WINDOW_NONE && activeWindow() == commandes;
+            }));
+            xdotool({"key", "alt+F4"});  // the window manager's own close
+            const bool back = QTest::qWaitFor([&] { return activeWindow() == window; });
+            const bool caught = windowTitled("Tu t'est fait manger", game.processId()) != XCB_WINDOW_NONE;
+            game.kill();
+            game.waitForFinished();
+            if (!caught) {
+                QVERIFY2(back, "the keys went elsewhere when Commandes closed");
+                return;
+            }
+        }
+        QFAIL("the chaser ended every game too soon");
+    }
+
+private:
+    // Starts the game as a person does from a terminal: another program has
+    // the focus and was just clicked and typed in, and nobody asks the window
+    // manager to activate the game. Returns the game's window once the
+    // window manager holds it.
+    xcb_window_t startAsAPersonDoes(QProcess& game, const QProcessEnvironment& environment)
+    {
+        const QString terminal = QString::number(idOf(&terminal_));
+        xdotool({"mousemove", "--window", terminal, "20", "20", "click", "1"});
+        if (!QTest::qWaitForWindowActive(&terminal_)) {
+            return XCB_WINDOW_NONE;
+        }
+        xdotool({"key", "shift"});
+        game.setProcessEnvironment(environment);
+        game.start(QStringLiteral(CROQUEL_PROGRAM), {});
+        xcb_window_t window = XCB_WINDOW_NONE;
+        const bool managed =
+            QTest::qWaitFor([&] { return (window = windowTitled("CROQUEL", game.processId())) != XCB_WINDOW_NONE; },
+                            20000)
+            && QTest::qWaitFor([&] { return !windowProperty(window, "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL).isEmpty(); });
+        return managed ? window : xcb_window_t{XCB_WINDOW_NONE};
+    }
+
+    QWidget terminal_;  // stands for the terminal the game is started from
 };
 
 // The game's own set-up comes before the application object, as in the game.
