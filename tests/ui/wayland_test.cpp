@@ -1,18 +1,28 @@
-// The game as a native Wayland client of a real compositor: the app id the
-// dock matches to the menu entry, keys typed on the compositor's keyboard,
-// the keyboard menu, and the game-over box closed by Enter, after which the
-// program ends. Run by with_wayland.sh under a headless sway.
+// The game as a native Wayland client of a real compositor. Under sway: the
+// app id the dock matches to the menu entry, keys typed on the compositor's
+// keyboard, the keyboard menu, and the game-over box closed by Enter, after
+// which the program ends. Under weston, which leaves the title bar to the
+// client: the window as it is drawn below Qt's own title bar. Run by
+// with_wayland.sh, headless.
 #include "form1_window.h"
 #include "program.h"
 #include "secondary_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
+
+#include <cstring>
+#include <optional>
 
 using namespace croquel;
 
@@ -47,6 +57,39 @@ QStringList appIds()
     };
     walk(QJsonDocument::fromJson(tree.readAllStandardOutput()).object());
     return ids;
+}
+
+// The compositor's whole screen, through its screenshot protocol.
+QImage screenshot()
+{
+    QTemporaryDir folder;
+    QProcess shooter;
+    shooter.setWorkingDirectory(folder.path());
+    shooter.start(QStringLiteral("weston-screenshooter"), {});
+    shooter.waitForFinished();
+    const QStringList shots = QDir(folder.path()).entryList({QStringLiteral("*.png")});
+    return shots.isEmpty() ? QImage() : QImage(folder.filePath(shots.first())).convertToFormat(QImage::Format_RGB32);
+}
+
+// Where a picture lies, pixel for pixel, in a larger one.
+std::optional<QPoint> placeOf(const QImage& picture, const QImage& screen)
+{
+    const auto rowBytes = static_cast<std::size_t>(picture.width()) * 4;
+    for (int y = 0; y + picture.height() <= screen.height(); ++y) {
+        for (int x = 0; x + picture.width() <= screen.width(); ++x) {
+            int row = 0;
+            while (row < picture.height()
+                   && std::memcmp(screen.constScanLine(y + row) + std::ptrdiff_t{x} * 4, picture.constScanLine(row),
+                                  rowBytes)
+                          == 0) {
+                ++row;
+            }
+            if (row == picture.height()) {
+                return QPoint(x, y);
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -101,6 +144,35 @@ private slots:
         QTimer::singleShot(20000, [] { QCoreApplication::exit(2); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(boxShown);
+        QVERIFY(!program.form1());
+    }
+
+    // Qt draws the title bar where the compositor does not: below it, the
+    // whole window at its layout's size, menu bar, field and score line, as
+    // the game drew them; closed as by its close box, the program ends.
+    void titleBarDrawnByTheGame()
+    {
+        ui::Program program;
+        program.start();
+        ui::Form1Window* game = program.form1();
+        for (int n = 1; n <= 3; ++n) {
+            game->form().timer(n).Enabled = false;  // the window holds still
+        }
+        game->tickTimer2();  // the score line
+        QVERIFY(QTest::qWaitForWindowExposed(game));
+        QCOMPARE(game->windowHandle()->size(), QSize(762, 525 + game->menuBar()->height()));
+        QVERIFY(game->label(2)->text().startsWith(QStringLiteral("nombres de points: ")));
+        const int titleBar = game->windowHandle()->frameMargins().top();
+        QVERIFY2(titleBar > 0, "Qt drew no title bar");
+
+        const QImage drawn = game->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        std::optional<QPoint> shown;
+        QTRY_VERIFY2((shown = placeOf(drawn, screenshot())).has_value(), "the window is not on the screen whole");
+        QVERIFY2(shown->y() >= titleBar, "no room for the title bar above the window");
+
+        QTimer::singleShot(0, game, [game] { game->windowHandle()->close(); });  // as its close box does
+        QTimer::singleShot(20000, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!program.form1());
     }
 };
