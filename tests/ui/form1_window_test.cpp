@@ -10,9 +10,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QBackingStore>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -191,6 +193,63 @@ private slots:
         const QColor face = window().playfield()->palette().color(QPalette::Button);
         QVERIFY(face != QColor(Qt::black));
         QCOMPARE(shot.pixelColor(5, 520), face);  // the label band along the bottom
+    }
+
+    // The field as the player first sees it, every device pixel, held
+    // against the picture checked by eye against the layout (first_frame.png,
+    // first_frame@2x.png beside this file; `cmake --build build --target
+    // reference_pictures` writes them again). Only a label with a caption is
+    // left out: its text is drawn in the desktop's font.
+    void firstFrameMatchesItsReference()
+    {
+        const qreal scale = window().devicePixelRatioF();
+        QImage drawn = window().playfield()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QPainter leftOut(&drawn);  // in the window's own pixels, as the picture knows its scale
+        for (int n = 1; n <= 2; ++n) {
+            if (!window().label(n)->text().isEmpty()) {
+                leftOut.fillRect(window().label(n)->geometry(), Qt::magenta);
+            }
+        }
+        leftOut.end();
+
+        const QString name =
+            scale == 1 ? QStringLiteral("first_frame.png") : QStringLiteral("first_frame@%1x.png").arg(scale);
+        const QString reference = QStringLiteral(CROQUEL_TESTS_DIR "/ui/") + name;
+        if (qEnvironmentVariableIsSet("CROQUEL_WRITE_REFERENCE")) {
+            QVERIFY(drawn.save(reference));
+            QSKIP(qPrintable(QStringLiteral("written: ") + reference));
+        }
+        const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!expected.isNull(),
+                 qPrintable(QStringLiteral("no reference picture at %1 for scale %2").arg(reference).arg(scale)));
+        QCOMPARE(drawn.size(), expected.size());
+        QRect differs;
+        QPoint first;
+        int count = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (drawn.pixel(x, y) != expected.pixel(x, y)) {
+                    first = count++ == 0 ? QPoint(x, y) : first;
+                    differs |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        if (count > 0) {
+            const QString kept = QDir::current().absoluteFilePath(name);
+            drawn.save(kept);
+            auto hex = [](QRgb colour) { return QStringLiteral("#%1").arg(colour & 0xFFFFFFU, 6, 16, QChar(u'0')); };
+            QFAIL(qPrintable(QStringLiteral("%1 device pixels differ from %2, within x %3-%4, y %5-%6; the first at "
+                                            "(%7, %8) is %9 where %10 belongs; what was drawn is in %11")
+                                 .arg(count)
+                                 .arg(reference)
+                                 .arg(differs.left())
+                                 .arg(differs.right())
+                                 .arg(differs.top())
+                                 .arg(differs.bottom())
+                                 .arg(first.x())
+                                 .arg(first.y())
+                                 .arg(hex(drawn.pixel(first)), hex(expected.pixel(first)), kept)));
+        }
     }
 
     // The window follows the game's controls after each handler.
