@@ -35,7 +35,7 @@ fi
 chmod 700 "$runtime"
 pids=()
 cleanup() {
-    kill "${pids[@]}" 2>/dev/null
+    kill "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$runtime"
 }

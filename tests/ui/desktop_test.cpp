@@ -420,21 +420,31 @@ private slots:
         QCOMPARE(looks, QStringList(4, QStringLiteral("0")));
     }
 
-    // Closing "Commandes" gives the keys back to the game, not to the program
-    // it was started from: the window manager would pass over a window that
-    // keeps off the task bar.
+    // Closing a window of the game gives the keys back to the game, not to
+    // the program it was started from: the window manager would pass over a
+    // window that keeps off the task bar.
+    void closingAWindowOfTheGameLeavesItTheKeys_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("item");  // in the menu
+        QTest::newRow("Commandes") << QStringLiteral("Commandes") << 1;
+        QTest::newRow("A propos") << QStringLiteral("A propos") << 2;
+        QTest::newRow("Lien internet") << QStringLiteral("Lien internet") << 3;
+    }
     void closingAWindowOfTheGameLeavesItTheKeys()
     {
+        QFETCH(QString, caption);
+        QFETCH(int, item);
         for (int run = 0; run < 3; ++run) {  // a run the chaser ends is played again
             QProcess game;
             const xcb_window_t window = startAsAPersonDoes(game, QProcessEnvironment::systemEnvironment());
             QVERIFY(window != XCB_WINDOW_NONE);
             QVERIFY(QTest::qWaitFor([&] { return activeWindow() == window; }));
-            xdotool({"key", "F10", "Down", "Return"});
-            xcb_window_t commandes = XCB_WINDOW_NONE;
+            xdotool(QStringList{"key", "F10"} + QStringList(item, QStringLiteral("Down")) + QStringList{"Return"});
+            xcb_window_t opened = XCB_WINDOW_NONE;
             QVERIFY(QTest::qWaitFor([&] {
-                commandes = windowTitled("Commandes", game.processId());
-                return commandes != XCB_WINDOW_NONE && activeWindow() == commandes;
+                opened = windowTitled(caption, game.processId());
+                return opened != XCB_WINDOW_NONE && activeWindow() == opened;
             }));
             xdotool({"key", "alt+F4"});  // the window manager's own close
             const bool back = QTest::qWaitFor([&] { return activeWindow() == window; });
@@ -442,7 +452,7 @@ private slots:
             game.kill();
             game.waitForFinished();
             if (!caught) {
-                QVERIFY2(back, "the keys went elsewhere when Commandes closed");
+                QVERIFY2(back, "the keys went elsewhere when the window closed");
                 return;
             }
         }

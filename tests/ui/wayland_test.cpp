@@ -23,6 +23,7 @@
 
 #include <cstring>
 #include <optional>
+#include <utility>
 
 using namespace croquel;
 
@@ -152,6 +153,11 @@ private slots:
     // the game drew them; closed as by its close box, the program ends.
     void titleBarDrawnByTheGame()
     {
+        QImage desktop;  // as it is before the game, once the shell has drawn it
+        QTRY_VERIFY([&] {
+            const QImage previous = std::exchange(desktop, screenshot());
+            return !desktop.isNull() && desktop == previous;
+        }());
         ui::Program program;
         program.start();
         ui::Form1Window* game = program.form1();
@@ -166,9 +172,12 @@ private slots:
         QVERIFY2(titleBar > 0, "Qt drew no title bar");
 
         const QImage drawn = game->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage screen;
         std::optional<QPoint> shown;
-        QTRY_VERIFY2((shown = placeOf(drawn, screenshot())).has_value(), "the window is not on the screen whole");
-        QVERIFY2(shown->y() >= titleBar, "no room for the title bar above the window");
+        QTRY_VERIFY2((shown = placeOf(drawn, screen = screenshot())).has_value(),
+                     "the window is not on the screen whole");
+        const QRect above(shown->x(), shown->y() - titleBar, drawn.width(), titleBar);
+        QVERIFY2(above.top() >= 0 && screen.copy(above) != desktop.copy(above), "no title bar above the window");
 
         QTimer::singleShot(0, game, [game] { game->windowHandle()->close(); });  // as its close box does
         QTimer::singleShot(20000, [] { QCoreApplication::exit(2); });
