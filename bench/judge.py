@@ -8,9 +8,11 @@ figure of the tree is worse only where both hold:
     larger than the base's, at p below ALPHA;
   - the tree's median is larger than the base's by more than the figure's
     smallest effect worth reporting.
-Exits 1 naming the figures that are worse. Ratios to the floor are printed
-as context only: they move with the machine.
+Exits 1 naming the figures that are worse, and 2 where a figure is missing
+or has too few runs for the test ever to reach ALPHA. Ratios to the floor
+are printed as context only: they move with the machine.
 """
+import math
 import statistics
 import sys
 from pathlib import Path
@@ -46,7 +48,11 @@ def main():
     for figure, label, smallest in FIGURES:
         runs = {key: values(folder, figure, key) for key, _ in programs}
         if not all(runs.values()):
-            continue
+            print(f"no runs of every program for {label}", file=sys.stderr)
+            return 2
+        if base_name and 1 / math.comb(len(runs["tree"]) + len(runs["base"]), len(runs["tree"])) >= ALPHA:
+            print(f"too few runs of {label} to judge at p below {ALPHA}", file=sys.stderr)
+            return 2
         medians = {key: statistics.median(runs[key]) for key in runs}
         counted = f"{label} ({len(runs['tree'])} runs)"
         row = f"{counted:44}"
