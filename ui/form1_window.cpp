@@ -121,9 +121,6 @@ void Form1Window::buildPlayfield()
     playfield_ = new PlayfieldWidget(this);
     playfield_->setObjectName(QStringLiteral("playfield"));
     playfield_->setFixedSize(toPixels(form1ClientWidth), toPixels(form1ClientHeight));
-    QPalette black = playfield_->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    playfield_->setPalette(black);
     setCentralWidget(playfield_);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -344,6 +345,37 @@ private slots:
                     QCOMPARE(width, 2);
                 }
             }
+        }
+        // What the player reads: the game's icon on the window and its
+        // game; every caption whole, in the font the layouts were measured
+        // for where it is installed; the address from its start.
+        const QImage icon(QStringLiteral(":/pictures/icon.png"));
+        for (QWidget* shown : {static_cast<QWidget*>(window), static_cast<QWidget*>(program().form1())}) {
+            QCOMPARE(shown->windowIcon().pixmap(icon.size()).toImage().convertToFormat(icon.format()), icon);
+        }
+        if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
+            QCOMPARE(QFontInfo(window->font()).family(), QStringLiteral("Liberation Sans"));
+        }
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QFontMetrics metrics(widget->font());
+            QRect room = widget->contentsRect();
+            QRect needed;
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                needed = metrics.boundingRect(room, label->alignment() | Qt::TextWordWrap, label->text());
+            } else if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->text().isEmpty()) {
+                room.adjust(4, 2, -4, -2);  // the bevel
+                needed = metrics.boundingRect(room, Qt::AlignCenter, button->text());
+            } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+                room.adjust(8, 0, -8, 0);  // the frame's line on both sides
+                needed = metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop, frame->title());
+            }
+            const QString cut =
+                QStringLiteral(" is cut short: it needs %1x%2 px").arg(needed.width()).arg(needed.height());
+            QVERIFY2(needed.isNull() || room.contains(needed), qPrintable(widget->objectName() + cut));
+        }
+        if (auto* address = window->findChild<QLineEdit*>("Text1")) {
+            const QRect cursor = address->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            QVERIFY2(cursor.left() < address->contentsRect().left() + 8, "the address is scrolled");
         }
         const bool tool = layout.frame == ui::FrameKind::FixedTool;
         QCOMPARE(window->windowType() == Qt::Tool, tool);
