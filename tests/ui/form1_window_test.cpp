@@ -198,17 +198,16 @@ private slots:
     // The field as the player first sees it, every device pixel, held
     // against the picture checked by eye against the layout (first_frame.png,
     // first_frame@2x.png beside this file; `cmake --build build --target
-    // reference_pictures` writes them again). Only a label with a caption is
-    // left out: its text is drawn in the desktop's font.
+    // reference_pictures` writes them again). The labels are left out: they
+    // are drawn in the desktop's face colour and font, which
+    // renderedPlayfieldShowsTheGame holds.
     void firstFrameMatchesItsReference()
     {
         const qreal scale = window().devicePixelRatioF();
         QImage drawn = window().playfield()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QPainter leftOut(&drawn);  // in the window's own pixels, as the picture knows its scale
         for (int n = 1; n <= 2; ++n) {
-            if (!window().label(n)->text().isEmpty()) {
-                leftOut.fillRect(window().label(n)->geometry(), Qt::magenta);
-            }
+            leftOut.fillRect(window().label(n)->geometry(), Qt::magenta);
         }
         leftOut.end();
 
