@@ -6,15 +6,20 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# A Qt for Windows, where one is used, is given in CMAKE_FIND_ROOT_PATH too.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The compiler's own libraries linked in: a program then runs alone, as
-# Windows would run it, with nothing of MinGW's beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# No link time in the programs and libraries: the same sources give the
+# same files whenever they are built. The compiler's runtime is linked in
+# where a program runs alone (the windows preset's -static) and shipped
+# beside the game where it runs with Qt's libraries, which use it too.
+foreach(kind EXE SHARED MODULE)
+    set(CMAKE_${kind}_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
+endforeach()
 
 # Wine in a prefix of the build's own, made at its first start, quiet, and
 # without the .NET and browser engines it would offer to download.

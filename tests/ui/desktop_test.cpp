@@ -9,11 +9,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <xcb/xcb.h>
@@ -21,6 +25,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 
 using namespace croquel;
@@ -488,6 +493,110 @@ private slots:
                                              : "the keys went elsewhere when the window closed");
                 return;
             }
+        }
+        QFAIL("the chaser ended every game too soon");
+    }
+
+    // The game as a Windows player gets it: the zip unpacked into an empty
+    // folder, croquel.exe started under Wine through Qt's windows platform.
+    // The field is drawn as in its reference picture but where the chaser
+    // has moved, an arrow moves the player, the menu opens "Commandes", and
+    // closing the windows ends the program with status 0. scripts/test runs
+    // it on the zip scripts/windows writes.
+    void windowsZipPlayedUnderWine()
+    {
+        const QString zip = qEnvironmentVariable("CROQUEL_WINDOWS_ZIP");
+        if (zip.isEmpty()) {
+            QSKIP("run by scripts/test on the zip scripts/windows writes");
+        }
+        const QTemporaryDir folder;
+        QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {"-q", zip, "-d", folder.path()}), 0);
+        const QString program = folder.filePath(QFileInfo(zip).completeBaseName() + "/croquel.exe");
+        QVERIFY2(QFileInfo::exists(program), qPrintable(program));
+        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine64"), {"/usr/lib/wine", "/usr/bin"});
+        QVERIFY2(!wine.isEmpty(), "Wine is not installed");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM");  // Windows has one platform of Qt's
+        environment.insert("WINEDEBUG", "-all");
+        environment.insert("WINEDLLOVERRIDES", "mscoree,mshtml=");
+
+        // The labels' band along the bottom is left out: it has the face
+        // colour and the font of the desktop's controls.
+        QImage reference(QStringLiteral(CROQUEL_TESTS_DIR "/ui/first_frame.png"));
+        reference = reference.convertToFormat(QImage::Format_RGB32).copy(0, 0, reference.width(), 478);
+        const QRect chaserStart(293, 210, 40, 45);
+        for (int run = 0; run < 3; ++run) {  // a run the chaser ends is played again
+            QProcess game;
+            game.setProcessEnvironment(environment);
+            game.setProcessChannelMode(QProcess::ForwardedChannels);
+            game.start(wine, {program});
+            const auto stop = qScopeGuard([&] {
+                game.kill();
+                game.waitForFinished();
+            });
+            xcb_window_t window = XCB_WINDOW_NONE;
+            const bool opened = QTest::qWaitFor(
+                [&] {
+                    window = windowTitled("CROQUEL", game.processId());
+                    return window != XCB_WINDOW_NONE || game.state() == QProcess::NotRunning;
+                },
+                30000);
+            QVERIFY2(opened && window != XCB_WINDOW_NONE,
+                     qPrintable(QStringLiteral("the game's window did not open; the program %1")
+                                    .arg(opened ? QStringLiteral("ended with status %1").arg(game.exitCode())
+                                                : QStringLiteral("went on without it"))));
+            QVERIFY(QTest::qWaitFor([&] { return activeWindow() == window; }));
+
+            // The field lies below the menu bar; what differs from the
+            // reference apart from the chaser's start must fit the chaser.
+            const QImage shot = pixelsOf(window);
+            QRect moved;
+            int fewest = std::numeric_limits<int>::max();
+            for (int top = 0; top + reference.height() <= shot.height(); ++top) {
+                QRect differs;
+                int count = 0;
+                for (int y = 0; y < reference.height() && count < fewest; ++y) {
+                    for (int x = 0; x < reference.width(); ++x) {
+                        if (shot.pixel(x, top + y) != reference.pixel(x, y)) {
+                            ++count;
+                            differs |= chaserStart.contains(x, y) ? QRect() : QRect(x, y, 1, 1);
+                        }
+                    }
+                }
+                if (count < fewest) {
+                    fewest = count;
+                    moved = differs;
+                }
+            }
+            QVERIFY2(fewest < std::numeric_limits<int>::max() && moved.width() <= chaserStart.width()
+                         && moved.height() <= chaserStart.height(),
+                     qPrintable(QStringLiteral("the field differs from its reference within x %1-%2, y %3-%4")
+                                    .arg(moved.left())
+                                    .arg(moved.right())
+                                    .arg(moved.top())
+                                    .arg(moved.bottom())));
+
+            const QRgb playerYellow = qRgb(0xFF, 0xFF, 0x00);
+            const QPoint playerWas = patchesOf(shot, playerYellow).largestAt;
+            xdotool({"key", "Right"});
+            const bool playerMoved =
+                QTest::qWaitFor([&] { return patchesOf(pixelsOf(window), playerYellow).largestAt != playerWas; });
+            xdotool({"key", "F10", "Down", "Return"});
+            xcb_window_t commandes = XCB_WINDOW_NONE;
+            const bool commandesOpened = QTest::qWaitFor(
+                [&] { return (commandes = windowTitled("Commandes", game.processId())) != XCB_WINDOW_NONE; });
+            if (windowTitled("Tu t'est fait manger", game.processId()) != XCB_WINDOW_NONE) {
+                continue;
+            }
+            QVERIFY2(playerMoved, "the arrow did not move the player");
+            QVERIFY2(commandesOpened, "the menu did not open Commandes");
+            closeAsATaskBarDoes(commandes);
+            QVERIFY(QTest::qWaitFor([&] { return windowTitled("Commandes", game.processId()) == XCB_WINDOW_NONE; }));
+            closeAsATaskBarDoes(window);
+            QVERIFY2(game.waitForFinished(20000), "the program went on after its last window closed");
+            QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(game.exitCode(), 0);
+            return;
         }
         QFAIL("the chaser ended every game too soon");
     }

@@ -1,9 +1,13 @@
 // Writes every picture of the game into a folder, at scale 1 and at scale 2
 // (name@2x.png, picked up on high-density screens), the desktop icon also
-// at scale 4. Needs no display.
+// at scale 4 and as croquel.exe's icon on Windows (icon.ico). Needs no
+// display.
 #include "drawing.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 #include <QSet>
@@ -41,6 +45,30 @@ QImage compact(const QImage& image)
     return image;
 }
 
+// A Windows icon file of the desktop icon at the sizes the shell shows,
+// each image stored as PNG, as Windows reads them since Vista.
+QByteArray windowsIcon(const QImage& large)
+{
+    const QList<int> sizes{16, 24, 32, 48, 256};
+    QByteArray directory;
+    QByteArray images;
+    QDataStream out(&directory, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(sizes.size());  // reserved, an icon, its images
+    for (const int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(&buffer, "PNG");
+        const auto offset = quint32(6 + 16 * sizes.size() + images.size());
+        // Width and height 0 stand for 256; no palette; one plane of 32 bits.
+        out << quint8(size % 256) << quint8(size % 256) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(png.size()) << offset;
+        images += png;
+    }
+    return directory + images;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -62,6 +90,11 @@ int main(int argc, char* argv[])
                 return 1;
             }
         }
+    }
+    QFile icon(folder.filePath(QStringLiteral("icon.ico")));
+    if (!icon.open(QIODevice::WriteOnly) || icon.write(windowsIcon(croquel::assets::drawPicture("icon.png", 4))) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(icon.fileName()));
+        return 1;
     }
     return 0;
 }
