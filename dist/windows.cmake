@@ -1,7 +1,7 @@
 # The game as a Windows player gets it: croquel.exe with what it loads that
 # Windows does not have beside it, and the licences that come with those,
-# packed by CPack in croquel-<version>-windows-x86_64.zip and an installer
-# of the same name made by NSIS (scripts/windows).
+# in croquel-<version>-windows-x86_64.zip and an installer of the same name
+# that CPack makes with NSIS (scripts/windows).
 
 # Qt for Windows keeps the compiler's runtime beside its own libraries, and
 # the licences of both in licences/ (scripts/windows builds it so).
@@ -18,8 +18,12 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 install(DIRECTORY ${licences}/ DESTINATION licences)
+# The game's own licence, shown by the installer too.
+configure_file(${PROJECT_SOURCE_DIR}/dist/copyright.in croquel-copyright.txt @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/croquel-copyright.txt DESTINATION licences)
 
-set(CPACK_GENERATOR ZIP NSIS)
+# scripts/windows packs the zip from the same install rules.
+set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME croquel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Julien")
@@ -31,6 +35,8 @@ set(CPACK_STRIP_FILES ON)
 # game's icon (croquel.exe's own) and an uninstaller that removes it all.
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Croquel)
 set(CPACK_PACKAGE_EXECUTABLES croquel Croquel)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_BINARY_DIR}/croquel-copyright.txt)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DISPLAY_NAME Croquel)
 set(CPACK_NSIS_PACKAGE_NAME Croquel)
