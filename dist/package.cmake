@@ -3,12 +3,20 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME croquel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Julien")
+set(CPACK_PACKAGE_VENDOR ${CROQUEL_AUTHOR})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Cross-built, the package is for the target's processor, named as Debian
+# names it (aarch64-linux-gnu: arm64); CPack would name the machine's own.
+if(CMAKE_CROSSCOMPILING)
+    execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -q DEB_HOST_ARCH
+                    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+                    ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 string(REGEX REPLACE "^[a-z]+://([^/:]+).*$" "\\1" web_host "${PROJECT_HOMEPAGE_URL}")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Julien <julien@${web_host}>")
+string(TOLOWER ${CROQUEL_AUTHOR} mailbox)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CROQUEL_AUTHOR} <${mailbox}@${web_host}>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})

@@ -2,10 +2,11 @@
 # The game started from a terminal: its options answered without a display,
 # an unknown option refused in one line, Qt's own options taken, and one
 # plain line, status 1 and no core dump where no window system can be
-# reached. Arguments: the program and its version.
+# reached. Arguments: the version, then the program, after whatever runs
+# it (an emulator for a cross-built one).
 set -euo pipefail
-game=$1
-version=$2
+version=$1
+game=("${@:2}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 700 "$work"
@@ -15,7 +16,7 @@ chmod 700 "$work"
 # a game that starts where it should refuse is stopped all the same.
 run() {
     status=0
-    timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "${with[@]}" "$game" "$@" \
+    timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "${with[@]}" "${game[@]}" "$@" \
         >"$work/out" 2>"$work/err" || status=$?
     with=()
 }

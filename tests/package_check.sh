@@ -2,9 +2,18 @@
 # Checks a Debian package of the game as a distribution would: the files a
 # desktop and a package manager look for, its dependencies, lintian with no
 # error and no warning, the desktop entry and AppStream validators, the
-# manual page, and the packaged program starting and running until stopped.
+# manual page, and the packaged program answering --version with the
+# package's version, starting and running until stopped; a package for
+# another processor is run under qemu-user.
 set -euo pipefail
 deb=$1
+arch=$(dpkg-deb -f "$deb" Architecture)
+run=()
+alive=2 # seconds
+if [ "$arch" != "$(dpkg --print-architecture)" ]; then
+    run=("qemu-$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)")
+    alive=20 # an emulated start is slow, and a late crash is what it may hide
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -37,10 +46,12 @@ MANWIDTH=80 man -l "$work/root/usr/share/man/man6/croquel.6.gz" >"$work/manual" 
 grep -q 'EXIT STATUS' "$work/manual" || { cat "$work/manual"; exit 1; }
 echo "manual page: rendered"
 
-echo "== the packaged game"
-QT_QPA_PLATFORM=offscreen "$work/root/usr/games/croquel" >"$work/game.log" 2>&1 &
+echo "== the packaged game${run:+, under ${run[*]}}"
+answer=$("${run[@]}" "$work/root/usr/games/croquel" --version)
+[ "$answer" = "croquel $(dpkg-deb -f "$deb" Version)" ] || { echo "--version answered '$answer'"; exit 1; }
+QT_QPA_PLATFORM=offscreen "${run[@]}" "$work/root/usr/games/croquel" >"$work/game.log" 2>&1 &
 game=$!
-sleep 2
+sleep "$alive"
 if ! kill -0 "$game" 2>/dev/null; then
     cat "$work/game.log"
     echo "the packaged game did not stay up"
@@ -48,4 +59,4 @@ if ! kill -0 "$game" 2>/dev/null; then
 fi
 kill "$game"
 wait "$game" 2>/dev/null || true
-echo "the packaged game started and ran until stopped"
+echo "the packaged game answered '$answer', started and ran ${alive} s until stopped"
