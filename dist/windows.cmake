@@ -26,25 +26,35 @@ install(FILES ${CMAKE_BINARY_DIR}/croquel-copyright.txt DESTINATION licences)
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME croquel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Julien")
+set(CPACK_PACKAGE_VENDOR ${CROQUEL_AUTHOR})
 set(CPACK_PACKAGE_FILE_NAME croquel-${PROJECT_VERSION}-windows-x86_64)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Croquel, a maze-chase arcade game in French")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CROQUEL_DISPLAY_NAME}, a maze-chase arcade game in French")
 set(CPACK_STRIP_FILES ON)
 
 # Installed under Program Files, with a Start-menu entry that bears the
 # game's icon (croquel.exe's own) and an uninstaller that removes it all.
-set(CPACK_PACKAGE_INSTALL_DIRECTORY Croquel)
-set(CPACK_PACKAGE_EXECUTABLES croquel Croquel)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${CROQUEL_DISPLAY_NAME})
+set(CPACK_PACKAGE_EXECUTABLES ${CROQUEL_APP_NAME} ${CROQUEL_DISPLAY_NAME})
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_BINARY_DIR}/croquel-copyright.txt)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_DISPLAY_NAME Croquel)
-set(CPACK_NSIS_PACKAGE_NAME Croquel)
+set(CPACK_NSIS_DISPLAY_NAME ${CROQUEL_DISPLAY_NAME})
+set(CPACK_NSIS_PACKAGE_NAME ${CROQUEL_DISPLAY_NAME})
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/ui/assets/icon.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/ui/assets/icon.ico)
-set(CPACK_NSIS_INSTALLED_ICON_NAME croquel.exe)
+set(CPACK_NSIS_INSTALLED_ICON_NAME ${CROQUEL_APP_NAME}.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The entry of "Installed apps" keeps one key whatever the version, so that a
+# newer installer finds the older game there and removes it first, rather
+# than list both.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${CROQUEL_DISPLAY_NAME})
 # A 64-bit installer for a 64-bit game: NSIS makes 32-bit ones unless told.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# The entry gives the installed files' size, in KiB, as Windows lists it.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!include FileFunc.nsh")
+set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}")
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
+    \${GetSize} '$INSTDIR' '/S=0K' $0 $1 $2
+    IntFmt $0 '0x%08X' $0
+    WriteRegDWORD SHCTX '${uninstall_key}' 'EstimatedSize' '$0'")
 include(CPack)

@@ -156,6 +156,13 @@ xcb_window_t windowTitled(const QString& title, qint64 process, xcb_window_t par
     return XCB_WINDOW_NONE;
 }
 
+// Held by the window manager, which gives every window it manages a desktop;
+// one found before that may not be acted on yet.
+bool isManaged(xcb_window_t window)
+{
+    return !windowProperty(window, "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL).isEmpty();
+}
+
 xcb_window_t activeWindow()
 {
     return windowProperty(root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW).value(0);
@@ -175,9 +182,19 @@ void closeAsATaskBarDoes(xcb_window_t window)
     xcb_flush(connection());
 }
 
-void xdotool(const QStringList& arguments)
+// The close seen delivered: the window goes, whether or not its program
+// then ends.
+bool closedByTheWindowManager(xcb_window_t window, const char* title, qint64 process)
 {
-    QProcess::execute(QStringLiteral("xdotool"), arguments);
+    closeAsATaskBarDoes(window);
+    return QTest::qWaitFor([&] { return windowTitled(title, process) == XCB_WINDOW_NONE; }, 10000);
+}
+
+// Whether xdotool did what it was asked: a key or click it could not send
+// fails where it was sent, not as a missing effect further on.
+[[nodiscard]] bool xdotool(const QStringList& arguments)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
 // What the X server shows of a window, every device pixel.
@@ -411,7 +428,7 @@ private slots:
             QVERIFY2(QTest::qWaitFor([&] { return activeWindow() == window; }), "the game did not take the focus");
             while (looks.size() < 4) {
                 for (int press = 0; press < 12; ++press) {
-                    xdotool({"key", arrows[std::uniform_int_distribution(0, 3)(generator)]});
+                    QVERIFY(xdotool({"key", arrows[std::uniform_int_distribution(0, 3)(generator)]}));
                     QTest::qWait(60);
                 }
                 ::kill(static_cast<pid_t>(game.processId()), SIGSTOP);
@@ -465,7 +482,8 @@ private slots:
             const xcb_window_t window = startAsAPersonDoes(game, QProcessEnvironment::systemEnvironment());
             QVERIFY(window != XCB_WINDOW_NONE);
             QVERIFY(QTest::qWaitFor([&] { return activeWindow() == window; }));
-            xdotool(QStringList{"key", "F10"} + QStringList(item, QStringLiteral("Down")) + QStringList{"Return"});
+            QVERIFY(
+                xdotool(QStringList{"key", "F10"} + QStringList(item, QStringLiteral("Down")) + QStringList{"Return"}));
             xcb_window_t opened = XCB_WINDOW_NONE;
             QVERIFY(QTest::qWaitFor([&] {
                 opened = windowTitled(caption, game.processId());
@@ -473,13 +491,13 @@ private slots:
             }));
             xcb_window_t keysTo = window;
             if (keysElsewhere) {
-                clickTerminal();
+                QVERIFY(clickTerminal());
                 keysTo = idOf(&terminal_);
                 QVERIFY(QTest::qWaitFor([&] { return activeWindow() == keysTo; }));
                 QTest::qWait(500);  // Qt on X11 takes a lost focus as lost 100 ms after the X server
                 closeAsATaskBarDoes(opened);
             } else {
-                xdotool({"key", "alt+F4"});  // the window manager's own close
+                QVERIFY(xdotool({"key", "alt+F4"}));  // the window manager's own close
             }
             QVERIFY(QTest::qWaitFor([&] { return windowTitled(caption, game.processId()) == XCB_WINDOW_NONE; }));
             QTest::qWait(keysElsewhere ? 1000 : 200);  // a hand-back is asked for once the window has gone
@@ -542,22 +560,28 @@ private slots:
                                                 : QStringLiteral("went on without it"))));
             QVERIFY(QTest::qWaitFor([&] { return activeWindow() == window; }));
 
-            // The field fills the window below the menu bar. What differs
-            // from its reference but for the chaser's start must fit the
-            // chaser; the labels (magenta there) are left out.
-            const QImage shot = pixelsOf(window);
-            const int top = shot.height() - reference.height();
+            // The field fills the window below the menu bar, once drawn. What
+            // differs from its reference but for the chaser's start must fit
+            // the chaser; the labels (magenta there) are left out.
+            QImage shot;
+            int top = -1;
             QRect moved;
-            for (int y = 0; y < reference.height() && top >= 0; ++y) {
-                for (int x = 0; x < reference.width(); ++x) {
-                    const QRgb expected = reference.pixel(x, y);
-                    if (expected != qRgb(0xFF, 0, 0xFF) && shot.pixel(x, top + y) != expected
-                        && !chaserStart.contains(x, y)) {
-                        moved |= QRect(x, y, 1, 1);
+            const auto drawn = [&] {
+                shot = pixelsOf(window);
+                top = shot.height() - reference.height();
+                moved = {};
+                for (int y = 0; y < reference.height() && top >= 0; ++y) {
+                    for (int x = 0; x < reference.width(); ++x) {
+                        const QRgb expected = reference.pixel(x, y);
+                        if (expected != qRgb(0xFF, 0, 0xFF) && shot.pixel(x, top + y) != expected
+                            && !chaserStart.contains(x, y)) {
+                            moved |= QRect(x, y, 1, 1);
+                        }
                     }
                 }
-            }
-            QVERIFY2(top >= 0 && moved.width() <= chaserStart.width() && moved.height() <= chaserStart.height(),
+                return top >= 0 && moved.width() <= chaserStart.width() && moved.height() <= chaserStart.height();
+            };
+            QVERIFY2(QTest::qWaitFor(drawn),
                      qPrintable(QStringLiteral("the field differs from its reference within x %1-%2, y %3-%4")
                                     .arg(moved.left())
                                     .arg(moved.right())
@@ -566,10 +590,10 @@ private slots:
 
             const QRgb playerYellow = qRgb(0xFF, 0xFF, 0x00);
             const QPoint playerWas = patchesOf(shot, playerYellow).largestAt;
-            xdotool({"key", "Right"});
+            QVERIFY(xdotool({"key", "Right"}));
             const bool playerMoved =
                 QTest::qWaitFor([&] { return patchesOf(pixelsOf(window), playerYellow).largestAt != playerWas; });
-            xdotool({"key", "F10", "Down", "Return"});
+            QVERIFY(xdotool({"key", "F10", "Down", "Return"}));
             xcb_window_t commandes = XCB_WINDOW_NONE;
             const bool commandesOpened = QTest::qWaitFor(
                 [&] { return (commandes = windowTitled("Commandes", game.processId())) != XCB_WINDOW_NONE; });
@@ -578,13 +602,15 @@ private slots:
             }
             QVERIFY2(playerMoved, "the arrow did not move the player");
             QVERIFY2(commandesOpened, "the menu did not open Commandes");
-            closeAsATaskBarDoes(commandes);
-            QVERIFY(QTest::qWaitFor([&] { return windowTitled("Commandes", game.processId()) == XCB_WINDOW_NONE; }));
-            closeAsATaskBarDoes(window);
-            const bool ended = game.waitForFinished(20000);
+            QVERIFY(QTest::qWaitFor([&] { return isManaged(commandes); }));
+            QVERIFY2(closedByTheWindowManager(commandes, "Commandes", game.processId()),
+                     "the close of Commandes was not delivered");
+            const bool delivered = closedByTheWindowManager(window, "CROQUEL", game.processId());
+            const bool ended = delivered && game.waitForFinished(20000);
             if (!ended && windowTitled("Tu t'est fait manger", game.processId()) != XCB_WINDOW_NONE) {
                 continue;
             }
+            QVERIFY2(delivered, "the close of the game's window was not delivered");
             QVERIFY2(ended, "the program went on after its last window closed");
             QCOMPARE(game.exitStatus(), QProcess::NormalExit);
             QCOMPARE(game.exitCode(), 0);
@@ -594,9 +620,9 @@ private slots:
     }
 
 private:
-    void clickTerminal()
+    [[nodiscard]] bool clickTerminal()
     {
-        xdotool({"mousemove", "--window", QString::number(idOf(&terminal_)), "20", "20", "click", "1"});
+        return xdotool({"mousemove", "--window", QString::number(idOf(&terminal_)), "20", "20", "click", "1"});
     }
 
     // Starts the game as a person does from a terminal: another program has
@@ -605,18 +631,16 @@ private:
     // window manager holds it.
     xcb_window_t startAsAPersonDoes(QProcess& game, const QProcessEnvironment& environment)
     {
-        clickTerminal();
-        if (!QTest::qWaitForWindowActive(&terminal_)) {
+        if (!clickTerminal() || !QTest::qWaitForWindowActive(&terminal_) || !xdotool({"key", "shift"})) {
             return XCB_WINDOW_NONE;
         }
-        xdotool({"key", "shift"});
         game.setProcessEnvironment(environment);
         game.start(QStringLiteral(CROQUEL_PROGRAM), {});
         xcb_window_t window = XCB_WINDOW_NONE;
         const bool managed =
             QTest::qWaitFor([&] { return (window = windowTitled("CROQUEL", game.processId())) != XCB_WINDOW_NONE; },
                             20000)
-            && QTest::qWaitFor([&] { return !windowProperty(window, "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL).isEmpty(); });
+            && QTest::qWaitFor([&] { return isManaged(window); });
         return managed ? window : xcb_window_t{XCB_WINDOW_NONE};
     }
 
