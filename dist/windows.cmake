@@ -47,7 +47,8 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The entry of "Installed apps" keeps one key whatever the version, so that a
 # newer installer finds the older game there and removes it first, rather
-# than list both.
+# than list both. Named here rather than left to follow the install folder's
+# name, as the size below is written under it.
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${CROQUEL_DISPLAY_NAME})
 # A 64-bit installer for a 64-bit game: NSIS makes 32-bit ones unless told.
 # The entry gives the installed files' size, in KiB, as Windows lists it.
