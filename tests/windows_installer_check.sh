@@ -65,7 +65,7 @@ EOF
 )
 echo "$details"
 IFS=. read -r -a numbers <<<"$version.0.0.0"
-diff <(echo "$details") - <<EOF || fail "croquel.exe shows Windows other details than the project's (- shown, + expected)"
+diff <(echo "$details") - <<EOF || fail "croquel.exe shows Windows other details than the project's (< shown, > expected)"
 Subsystem IMAGE_SUBSYSTEM_WINDOWS_GUI
 Icon the game's
 Installer icon the game's
