@@ -81,7 +81,7 @@ ProductName Croquel
 ProductVersion $version
 EOF
 
-wine64 "$installer" /S
+wine64 "$installer" /S || fail "the installer ended with status $?"
 wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/Croquel"
 [ -f "$folder/croquel.exe" ] || fail "no croquel.exe in $folder"
@@ -91,7 +91,7 @@ entry=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs*' -name Croquel.l
 target=$({ strings "$entry" && strings -el "$entry"; } | grep -i '^[a-z]:\\.*\\croquel\.exe$') \
     || fail "the Start-menu entry leads to no croquel.exe"
 target=${target%%$'\n'*}
-program=$(wine64 winepath -u "$target")
+program=$(wine64 winepath -u "$target") || fail "Wine could not name $target on this machine"
 [ "$program" -ef "$folder/croquel.exe" ] || fail "the Start-menu entry leads to $target, not to the installed game"
 
 # The entry of "Installed apps", under a key that stays the same from one
@@ -141,7 +141,7 @@ wait "$game" || status=$?
 uninstaller=$(value UninstallString)
 uninstaller=${uninstaller//\"/}
 [ "$(wine64 winepath -u "$uninstaller")" -ef "$folder/Uninstall.exe" ] || fail "Installed apps would remove the game with '$uninstaller'"
-wine64 "$uninstaller" /S
+wine64 "$uninstaller" /S || fail "the uninstaller ended with status $?"
 wineserver -w
 [ ! -e "$folder/croquel.exe" ] || fail "the uninstaller left croquel.exe"
 [ ! -e "$entry" ] || fail "the uninstaller left the Start-menu entry"
