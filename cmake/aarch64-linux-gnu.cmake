@@ -7,10 +7,14 @@ set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
 set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)
 set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
-# Libraries and packages are looked for in /usr/lib/aarch64-linux-gnu only.
+# Libraries, CMake packages and pkg-config files are those of multiarch's
+# arm64 folder, not the machine's own.
 set(CMAKE_LIBRARY_ARCHITECTURE aarch64-linux-gnu)
+set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/aarch64-linux-gnu/pkgconfig:/usr/share/pkgconfig)
+execute_process(COMMAND dpkg-architecture -q DEB_BUILD_MULTIARCH OUTPUT_VARIABLE build_multiarch
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 set(QT_HOST_PATH /usr)
-set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${CMAKE_HOST_SYSTEM_PROCESSOR}-linux-gnu/cmake)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${build_multiarch}/cmake)
 
 find_program(CROQUEL_QEMU_AARCH64 qemu-aarch64)
 if(NOT CROQUEL_QEMU_AARCH64)

@@ -10,7 +10,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Cross-built, the package is for the target's processor, named as Debian
 # names it (aarch64-linux-gnu: arm64); CPack would name the machine's own.
 if(CMAKE_CROSSCOMPILING)
-    execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -q DEB_HOST_ARCH
+    execute_process(COMMAND dpkg-architecture -f -t ${CMAKE_LIBRARY_ARCHITECTURE} -q DEB_HOST_ARCH
                     OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
                     ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
 endif()

@@ -14,7 +14,9 @@ set -euo pipefail
 version=$1
 zip=$(realpath "$2")
 installer=${zip%.zip}.exe
-copyright=$(sed -n 's/^Copyright: //p' "$(dirname "$0")/../dist/copyright.in")
+# The first copyright line, and its author after the years, as the build reads them.
+copyright=$(sed -n '0,/^Copyright: /s/^Copyright: //p' "$(dirname "$0")/../dist/copyright.in")
+author=$(sed 's/^[-0-9, ]*//' <<<"$copyright")
 homepage=$(sed -n 's/^project(.* HOMEPAGE_URL "\([^"]*\)".*/\1/p' "$(dirname "$0")/../CMakeLists.txt")
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d)/wine
@@ -47,7 +49,8 @@ def icons(pe):
     images = [pe.get_data(entry.data.struct.OffsetToData, entry.data.struct.Size)
               for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE["RT_ICON"]
               for name in kind.directory.entries for entry in name.directory.entries]
-    return "the game's" if images and all(image in game_images for image in images) else "another"
+    groups = [kind for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"]]
+    return "the game's" if groups and images and all(image in game_images for image in images) else "another"
 with zipfile.ZipFile(sys.argv[1]) as archive:
     pe = pefile.PE(data=archive.read(next(n for n in archive.namelist() if n.endswith("/croquel.exe"))))
 print("Subsystem", pefile.SUBSYSTEM_TYPE[pe.OPTIONAL_HEADER.Subsystem])
@@ -62,7 +65,7 @@ for info in (entry for group in getattr(pe, "FileInfo", []) for entry in group):
         for key, value in sorted(table.entries.items()):
             print(key.decode(), value.decode())
 EOF
-)
+) || fail "croquel.exe or the installer could not be read as a Windows program"
 echo "$details"
 IFS=. read -r -a numbers <<<"$version.0.0.0"
 diff <(echo "$details") - <<EOF || fail "croquel.exe shows Windows other details than the project's (< shown, > expected)"
@@ -71,7 +74,7 @@ Icon the game's
 Installer icon the game's
 FileVersion# ${numbers[*]:0:4}
 Language 040C04B0
-CompanyName ${copyright#* }
+CompanyName $author
 FileDescription Croquel
 FileVersion $version
 InternalName croquel
@@ -102,12 +105,14 @@ echo "$listed"
 value() { sed -n "s/^ *$1 \+REG_[A-Z]\+ \+//p" <<<"$listed"; }
 [ "$(value DisplayName)" = Croquel ] || fail "Installed apps lists the game as '$(value DisplayName)'"
 [ "$(value DisplayVersion)" = "$version" ] || fail "Installed apps gives version '$(value DisplayVersion)', not $version"
-[ "$(value Publisher)" = "${copyright#* }" ] || fail "Installed apps gives publisher '$(value Publisher)'"
+[ "$(value Publisher)" = "$author" ] || fail "Installed apps gives publisher '$(value Publisher)'"
 [ "$(value URLInfoAbout)" = "$homepage" ] || fail "Installed apps links to '$(value URLInfoAbout)', not $homepage"
 icon=$(value DisplayIcon)
 [ -n "$icon" ] && [ "$(wine64 winepath -u "$icon")" -ef "$folder/croquel.exe" ] \
     || fail "Installed apps shows the icon of '$icon', not of the installed game"
-size=$(($(value EstimatedSize))) # KiB
+size=$(value EstimatedSize) # KiB
+[[ $size =~ ^0x[0-9a-f]+$ ]] || fail "Installed apps gives no size"
+size=$((size))
 files=$(du -sk --apparent-size "$folder" | cut -f1)
 ((size > files * 9 / 10 && size < files * 11 / 10)) || fail "Installed apps gives a size of $size KiB for $files KiB of files"
 
