@@ -116,24 +116,24 @@ size=$((size))
 files=$(du -sk --apparent-size "$folder" | cut -f1)
 ((size > files * 9 / 10 && size < files * 11 / 10)) || fail "Installed apps gives a size of $size KiB for $files KiB of files"
 
-# The installed game, closed by the window manager once it manages the
-# window (it gives every window it manages a desktop): the close is seen
-# delivered when the window goes, apart from the game ending.
+# The installed game, closed by the window manager once it holds the
+# window: the close is seen delivered when the window goes, apart from the
+# game ending.
 wine64 "$program" &
 game=$!
-managed_window() {
+shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+gone() { ! shown "$1"; }
+ended() { ! kill -0 "$game" 2>/dev/null; }
+managed_window() { # the game's, among those the window manager holds
     local window
-    for window in $(xdotool search --name CROQUEL 2>/dev/null); do
-        if xprop -id "$window" _NET_WM_DESKTOP 2>/dev/null | grep -q ' = '; then
+    for window in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]\+'); do
+        if xprop -id "$window" WM_NAME | grep -q CROQUEL && shown "$window"; then
             echo "$window"
             return
         fi
     done
     return 1
 }
-shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-gone() { ! shown "$1"; }
-ended() { ! kill -0 "$game" 2>/dev/null; }
 window=$(within 60 managed_window) || fail "the installed game opened no window"
 wmctrl -i -c "$window" || fail "the window manager was not asked to close the game's window"
 within 20 gone "$window" || fail "the close was not delivered: the game's window is still shown"
